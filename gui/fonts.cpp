@@ -1,0 +1,38 @@
+#include "gui/fonts.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <utility>
+
+#include "gui/wide_text.h"
+
+namespace tzl::gui {
+
+HFONT FontFor(const FontSpec& spec) {
+  if (spec.pixelHeight == 0 && spec.face == nullptr) return nullptr;
+  static std::mutex lock;
+  static std::map<std::pair<std::wstring, int>, HFONT> fonts;
+  std::wstring face = spec.face ? Wide(spec.face) : std::wstring();
+  if (face.empty()) {
+    LOGFONTW defaultFont{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof defaultFont, &defaultFont);
+    face = defaultFont.lfFaceName;
+  }
+  std::lock_guard<std::mutex> guard(lock);
+  auto key = std::make_pair(face, spec.pixelHeight);
+  auto found = fonts.find(key);
+  if (found != fonts.end()) return found->second;
+  LOGFONTW font{};
+  // Negative: the height of the characters themselves, as the design names it.
+  font.lfHeight = -spec.pixelHeight;
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  HFONT made = CreateFontIndirectW(&font);
+  fonts[key] = made;
+  return made;
+}
+
+}  // namespace tzl::gui

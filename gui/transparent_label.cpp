@@ -1,0 +1,109 @@
+#include "gui/transparent_label.h"
+
+#include <string>
+
+#include "gui/background_painting.h"
+#include "gui/control_events.h"
+
+namespace tzl::gui {
+
+const wchar_t kTransparentLabelClass[] = L"TzlTransparentLabel";
+
+namespace {
+
+const wchar_t kFontProperty[] = L"TzlLabelFont";
+const wchar_t kColourProperty[] = L"TzlLabelColour";
+constexpr COLORREF kDefaultTextColour = RGB(40, 44, 52);
+
+COLORREF TextColour(HWND label) {
+  HANDLE stored = GetPropW(label, kColourProperty);
+  // Stored with one added so that black is not taken for "no colour".
+  return stored ? static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(stored) - 1) : kDefaultTextColour;
+}
+
+void Paint(HWND label) {
+  PAINTSTRUCT paint;
+  HDC screen = BeginPaint(label, &paint);
+  RECT client;
+  GetClientRect(label, &client);
+  // Drawn off screen first: a label rewritten by a job many times a second
+  // must not flicker between background and text.
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right > 0 ? client.right : 1,
+                                          client.bottom > 0 ? client.bottom : 1);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  PaintParentBackground(label, memory);
+
+  int length = GetWindowTextLengthW(label);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(label, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+
+  HFONT font = static_cast<HFONT>(GetPropW(label, kFontProperty));
+  HGDIOBJ oldFont = SelectObject(memory, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(memory, TRANSPARENT);
+  SetTextColor(memory, TextColour(label));
+  RECT textArea = client;
+  DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textArea,
+            DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
+  SelectObject(memory, oldFont);
+
+  BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(label, &paint);
+}
+
+LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint(label);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETTEXT: {
+      LRESULT result = DefWindowProcW(label, message, wParam, lParam);
+      InvalidateRect(label, nullptr, FALSE);
+      return result;
+    }
+    case WM_SETFONT:
+      SetPropW(label, kFontProperty, reinterpret_cast<HANDLE>(wParam));
+      if (LOWORD(lParam)) InvalidateRect(label, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(GetPropW(label, kFontProperty));
+    case WM_LBUTTONDOWN:
+      NotifyParent(label, ControlEvent::Click);
+      return 0;
+    case WM_RBUTTONDOWN:
+      NotifyParent(label, ControlEvent::RightPress);
+      return 0;
+    case WM_NCDESTROY:
+      RemovePropW(label, kFontProperty);
+      RemovePropW(label, kColourProperty);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(label, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterTransparentLabelClass() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = LabelProcedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.lpszClassName = kTransparentLabelClass;
+  RegisterClassExW(&windowClass);  // a second registration fails harmlessly
+}
+
+void SetLabelTextColour(HWND label, COLORREF colour) {
+  SetPropW(label, kColourProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(colour) + 1));
+  InvalidateRect(label, nullptr, FALSE);
+}
+
+}  // namespace tzl::gui
