@@ -7,9 +7,6 @@ namespace tzl {
 
 namespace {
 
-// A UTF-8 sequence is at most 4 bytes, so a cut leaves at most 3 of one.
-constexpr size_t kLongestCutTail = 3;
-
 // Code-page-936 text cut after the lead byte of its last character.
 Text WithoutSplitCharacter(const Text& text) {
   size_t at = 0;
@@ -30,7 +27,7 @@ Text RecordToAnsi(const std::string& record, bool wasCut) {
   }
   if (!HasNonAscii(bytes)) return bytes;
   size_t valid = ValidUtf8Prefix(bytes);
-  if (valid == bytes.size() || (wasCut && bytes.size() - valid <= kLongestCutTail)) {
+  if (valid == bytes.size() || (wasCut && IsIncompleteUtf8Sequence(bytes.substr(valid)))) {
     return Utf8ToAnsi(bytes.substr(0, valid));
   }
   return wasCut ? WithoutSplitCharacter(bytes) : bytes;

@@ -16,6 +16,10 @@ bool DecodeUtf8(const std::string& bytes, std::vector<char32_t>* out);
 // it is UTF-8.
 size_t ValidUtf8Prefix(const std::string& bytes);
 
+// True when `bytes` is the start of one UTF-8 sequence that lacks its
+// last byte or bytes (what a cut in the middle of a character leaves).
+bool IsIncompleteUtf8Sequence(const std::string& bytes);
+
 bool HasNonAscii(const std::string& bytes);
 
 }  // namespace tzl
