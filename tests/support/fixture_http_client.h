@@ -10,4 +10,8 @@ namespace tzl::test {
 // no complete answer arrived.
 bool FixtureHttpGet(int port, const std::string& target, std::string* body);
 
+// A loopback port nobody listens on (bound for a moment, then released),
+// for provoking a refused connection.
+int ClosedLoopbackPort();
+
 }  // namespace tzl::test

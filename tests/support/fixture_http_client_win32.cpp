@@ -44,4 +44,20 @@ bool FixtureHttpGet(int port, const std::string& target, std::string* body) {
   return FixtureHttpAnswerBody(answer, body);
 }
 
+int ClosedLoopbackPort() {
+  static WinsockSession winsock;
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int length = sizeof address;
+  int port = 0;
+  if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+    port = ntohs(address.sin_port);
+  }
+  closesocket(s);
+  return port;
+}
+
 }  // namespace tzl::test
