@@ -87,8 +87,10 @@ void DisclaimerWindow::OnAgree() {
   // A marker that cannot be written is not reported: the disclaimer simply
   // comes again at the next start.
   WriteWholeFile(environment_.agreementMarkerPath, gui::WindowTextOf(form_.Control("透明标签1")));
-  mainWindow_.SetTopmost(true);
+  // The dialog goes first: Wine drops the owner's topmost state again when
+  // a topmost window it owns is destroyed after it.
   form_.Destroy();
+  mainWindow_.SetTopmost(true);
 }
 
 void DisclaimerWindow::OnDisagree() {
