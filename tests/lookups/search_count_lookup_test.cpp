@@ -71,5 +71,25 @@ TEST(SearchCountLookup, EmptyAndFailedAnswersKeepTheirFixedTexts) {
   EXPECT_EQ(seen[5], "plain http www.juming.com /zcp.htm?zcp_udz_go=cx/cha_ydzt&ym=shangcheng_lvye_org");
 }
 
+TEST(SearchCountLookup, NameOutsideAsciiGoesIntoTheAddressesAsTyped) {
+  test::LookupFixtures();
+  MemoryResultPanel panel("搜索计数.cn");
+  SearchCountLookup(panel);
+  // Both fetches put the code-page-936 name on the wire as percent-encoded
+  // UTF-8; the job adds no encoding of its own.
+  const std::string name = "%E6%90%9C%E7%B4%A2%E8%AE%A1%E6%95%B0";
+  EXPECT_EQ(RequestsSeen(name),
+            (std::vector<std::string>{
+                "web https www.sogou.com /web?ie=utf8&noqc=1&sourceid=noqc&bq=1&query=%E2%80%9C" + name + ".cn%E2%80%9D",
+                "web https www.baidu.com /s?ie=utf-8&f=8&rsv_bp=1&rsv_idx=1&tn=baidu&wd=%E2%80%9C" + name + ".cn%E2%80%9D",
+                "web https www.sogou.com /web?query=site:" + name + ".cn",
+                "web https www.baidu.com /s?wd=site:" + name + ".cn",
+                "web https aiqicha.baidu.com /s?q=" + name,
+                "plain http www.juming.com /zcp.htm?zcp_udz_go=cx/cha_ydzt&ym=" + name + "_cn",
+            }));
+  EXPECT_EQ(CompanySearchAddress().Get(), "https://aiqicha.baidu.com/s?q=搜索计数");
+  EXPECT_EQ(panel.LabelText(ResultLabel::SogouIndex), "搜狗收录：条");
+}
+
 }  // namespace
 }  // namespace tzl
