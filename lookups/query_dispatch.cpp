@@ -20,12 +20,12 @@ JobStarter DetachedThreadStarter() {
 
 namespace {
 
-// Writes the box only when ".com" is added, so a box that already holds a
-// domain keeps its caret and selection.
-void CompleteQueryBox(ResultPanel& panel) {
+// Reads the box afresh and writes the rewritten text back; a text the step
+// leaves as it is is not written, so the box keeps its caret and selection.
+void RewriteQueryBox(ResultPanel& panel, Text (*rewrite)(const Text&)) {
   Text query = panel.QueryText();
-  Text completed = CompleteDomain(query);
-  if (completed != query) panel.SetQueryText(completed);
+  Text rewritten = rewrite(query);
+  if (rewritten != query) panel.SetQueryText(rewritten);
 }
 
 }  // namespace
@@ -38,8 +38,8 @@ void DispatchLookups(ResultPanel& panel, const JobStarter& start) {
   panel.SetWindowHeight(kBaseHeight);
   panel.SetListTop(ResultList::PriceHistory, kListTop);
   panel.DeleteAllRows(ResultList::PriceHistory);
-  CompleteQueryBox(panel);
-  panel.SetQueryText(RemoveSpaces(panel.QueryText()));
+  RewriteQueryBox(panel, CompleteDomain);
+  RewriteQueryBox(panel, RemoveSpaces);
   ResultPanel* target = &panel;
   start([target] { RegistrationLookup(*target); });
   start([target] { ValuationLookup(*target); });
@@ -50,7 +50,7 @@ void DispatchLookups(ResultPanel& panel, const JobStarter& start) {
 void SubmitQuery(ResultPanel& panel, int keyCode, const JobStarter& start) {
   if (keyCode != kEnterKey) return;
   if (panel.QueryText().empty()) return;
-  panel.SetQueryText(ReplaceStrayPunctuation(panel.QueryText()));
+  RewriteQueryBox(panel, ReplaceStrayPunctuation);
   panel.SetWindowWidth(kCollapsedWidth);
   ClearResultPanel(panel);
   DispatchLookups(panel, start);
@@ -58,7 +58,7 @@ void SubmitQuery(ResultPanel& panel, int keyCode, const JobStarter& start) {
 
 void ShowDetails(ResultPanel& panel, const JobStarter& start) {
   if (panel.QueryText().empty()) return;
-  CompleteQueryBox(panel);
+  RewriteQueryBox(panel, CompleteDomain);
   ResultPanel* target = &panel;
   start([target] { SiteDetailsLookup(*target); });
   panel.SetWindowWidth(kExpandedWidth);
