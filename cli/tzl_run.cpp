@@ -145,7 +145,8 @@ int RunTzl(const std::vector<Text>& args) {
   }
   switch (options.mode) {
     case CliOptions::Mode::Help: WriteOutput(std::string(kUsageLine) + "\n\n" + AnsiToUtf8(kHelp)); return 0;
-    case CliOptions::Mode::Gateway: return RunWhoisGateway(options.listenAddress);
+    case CliOptions::Mode::Gateway:
+      return RunWhoisGateway(options.listenAddress, [](const std::string& line) { WriteError(AnsiToUtf8(line) + "\n"); });
     case CliOptions::Mode::Lookup: break;
   }
   return LookUpAll(options);

@@ -170,20 +170,27 @@ bool StartWhoisGateway(const std::string& listenAddress) {
   return true;
 }
 
-int RunWhoisGateway(const std::string& listenAddress) {
+int RunWhoisGateway(const std::string& listenAddress, const std::function<void(const std::string&)>& say) {
+  auto tell = [&say](const std::string& line) {
+    if (say) {
+      say(line);
+    } else {
+      std::fprintf(stderr, "%s\n", line.c_str());
+    }
+  };
   WhoisGateway gateway;
   ListenAddress address;
   ParseListenAddress(listenAddress, &address);
   switch (gateway.Listen(listenAddress)) {
     case net::ListenResult::Listening: break;
     case net::ListenResult::AddressInUse:
-      std::fprintf(stderr, "tzl: %s is already in use\n", listenAddress.c_str());
+      tell("tzl: " + listenAddress + " is already in use");
       return 1;
     case net::ListenResult::Failed:
-      std::fprintf(stderr, "tzl: cannot listen on %s\n", listenAddress.c_str());
+      tell("tzl: cannot listen on " + listenAddress);
       return 1;
   }
-  std::fprintf(stderr, "tzl: whois gateway listening on %s:%d\n", address.ipv4.c_str(), gateway.Port());
+  tell("tzl: whois gateway listening on " + address.ipv4 + ":" + std::to_string(gateway.Port()));
   gateway.Serve();
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -72,8 +73,10 @@ class WhoisGateway {
 bool StartWhoisGateway(const std::string& listenAddress = kDefaultGatewayAddress);
 
 // For the command-line tool: serves `listenAddress` (any IPv4 address, for
-// a gateway shared by a team) on the calling thread; returns only when it
-// cannot listen, with 1 after a line on standard error.
-int RunWhoisGateway(const std::string& listenAddress);
+// a gateway shared by a team) on the calling thread. `say` gets one line
+// (without its line break) when it listens, or why it cannot; the default
+// writes to standard error. Returns only when it cannot listen, with 1.
+int RunWhoisGateway(const std::string& listenAddress,
+                    const std::function<void(const std::string&)>& say = std::function<void(const std::string&)>());
 
 }  // namespace tzl

@@ -7,10 +7,13 @@
 """
 
 import argparse
+import http.client
 import json
 import os
+import socket
 import subprocess
 import sys
+import time
 import unittest
 
 ARGS = None
@@ -42,6 +45,25 @@ def run(*args, stdin=b""):
     command = ([ARGS.runner] if ARGS.runner else []) + [ARGS.tzl] + list(args)
     done = subprocess.run(command, input=stdin, capture_output=True, env=env, timeout=240)
     return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def gateway_get(port, target):
+    """The answer of a gateway, or None while it does not listen yet."""
+    connection = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+    try:
+        connection.request("GET", target)
+        response = connection.getresponse()
+        return response.status, response.getheader("X-Whois-Status"), response.read()
+    except OSError:
+        return None
+    finally:
+        connection.close()
 
 
 def json_lines(text):
@@ -146,6 +168,33 @@ class Output(unittest.TestCase):
             self.assertEqual(out, "")
             self.assertEqual(len(err.splitlines()), 1, err)
             self.assertTrue(err.startswith("tzl: "), err)
+
+
+class Gateway(unittest.TestCase):
+    def test_gateway_runs_alone_and_a_second_one_on_its_port_gives_up(self):
+        port = free_port()
+        command = ([ARGS.runner] if ARGS.runner else []) + [ARGS.tzl, "whois-gateway", "--listen", f"127.0.0.1:{port}"]
+        gateway = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        try:
+            answer = None
+            deadline = time.monotonic() + 60
+            while answer is None and time.monotonic() < deadline and gateway.poll() is None:
+                time.sleep(0.2)
+                answer = gateway_get(port, "/?domain=not_a_name")
+            # An invalid name is answered at once, without any registry.
+            self.assertEqual(answer, (200, "invalid-name", b""))
+            code, out, err = run("whois-gateway", "--listen", f"127.0.0.1:{port}")
+            self.assertEqual(code, 1)
+            self.assertEqual(err, f"tzl: 127.0.0.1:{port} is already in use\n")
+        finally:
+            gateway.terminate()
+            gateway.wait(timeout=30)
+        self.assertIn(f"listening on 127.0.0.1:{port}", gateway.stderr.read().decode())
+
+    def test_gateway_address_must_be_a_numeric_one(self):
+        code, out, err = run("whois-gateway", "--listen", "example.com:4343")
+        self.assertEqual(code, 1)
+        self.assertEqual(err, "tzl: cannot listen on example.com:4343\n")
 
 
 def main():
