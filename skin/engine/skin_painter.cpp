@@ -25,12 +25,12 @@ COLORREF Mix(COLORREF a, COLORREF b) {
 }
 
 // Text drawn with the control's own font, transparent over the face.
-void DrawLabel(HWND control, HDC dc, const char* text, RECT rect, COLORREF colour, UINT format) {
+void DrawLabel(HWND control, HDC dc, const wchar_t* text, RECT rect, COLORREF colour, UINT format) {
   HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
   HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  DrawTextA(dc, text, -1, &rect, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  DrawTextW(dc, text, -1, &rect, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if (oldFont != nullptr) SelectObject(dc, oldFont);
 }
 
@@ -50,8 +50,9 @@ void PaintPushButton(HWND button, HDC dc) {
     InflateRect(&inner, -1, -1);
     FrameSolid(dc, inner, SkinColourRef(SkinColour::kButtonFrame));
   }
-  char text[256] = {};
-  GetWindowTextA(button, text, sizeof text);
+  // Wide: the text is the window's own, whatever the system's code page.
+  wchar_t text[256] = {};
+  GetWindowTextW(button, text, 256);
   const COLORREF textColour = SkinColourRef(SkinColour::kButtonText);
   if (pushed) OffsetRect(&rect, 1, 1);
   DrawLabel(button, dc, text, rect, enabled ? textColour : Mix(textColour, face), DT_CENTER);
@@ -70,12 +71,12 @@ void PaintHeader(HWND header, HDC dc) {
   for (int i = 0; i < count; ++i) {
     RECT item;
     if (SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)) == 0) continue;
-    char text[256] = {};
-    HDITEMA info = {};
+    wchar_t text[256] = {};
+    HDITEMW info = {};
     info.mask = HDI_TEXT | HDI_FORMAT;
     info.pszText = text;
-    info.cchTextMax = sizeof text;
-    SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&info));
+    info.cchTextMax = 256;
+    SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&info));
     RECT line = item;
     line.left = line.right - 1;
     line.top += 3;

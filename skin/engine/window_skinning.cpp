@@ -100,8 +100,13 @@ bool RedrawsItself(Kind kind, UINT message) {
       return true;
     case BM_SETSTATE: case BM_SETSTYLE: case BM_SETCHECK:
       return kind == Kind::kPushButton;
+    // Only the header messages that change items; the painter's own
+    // questions (HDM_GETITEM…) must not ask for another paint.
+    case HDM_INSERTITEMA: case HDM_INSERTITEMW: case HDM_DELETEITEM: case HDM_SETITEMA: case HDM_SETITEMW:
+    case HDM_SETORDERARRAY: case HDM_LAYOUT:
+      return kind == Kind::kHeader;
     default:
-      return kind == Kind::kHeader && message >= HDM_FIRST && message < HDM_FIRST + 0x100;
+      return false;
   }
 }
 
