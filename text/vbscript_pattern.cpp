@@ -156,6 +156,7 @@ bool TranslateVbscriptPattern(const std::string& p, bool multiLine, std::string*
   const int groups = CountGroups(p);
   bool afterQuantifier = false;  // a lazy "?" or a possessive "+" may follow
   bool quantifierIsLazy = false;
+  bool afterAnchor = false;  // "^*" and "$+" repeat nothing in this dialect
   size_t i = 0;
   while (i < p.size()) {
     char c = p[i];
@@ -228,6 +229,7 @@ bool TranslateVbscriptPattern(const std::string& p, bool multiLine, std::string*
       *out += multiLine ? "(?:$|(?=\\r))" : "$";
       ++i;
     } else if (c == '*' || c == '+' || c == '?') {
+      if (afterAnchor) return false;
       if (afterQuantifier) {
         // "a*?" is lazy; anything further ("a*+", "a*?+", "a??+") is an
         // error in this dialect, and PCRE2 would read some as possessive.
@@ -249,7 +251,7 @@ bool TranslateVbscriptPattern(const std::string& p, bool multiLine, std::string*
         while (end < p.size() && IsDigit(p[end])) ++end;
       }
       if (digits > 0 && end < p.size() && p[end] == '}') {
-        if (afterQuantifier) return false;
+        if (afterQuantifier || afterAnchor) return false;
         quantifier = true;
         *out += p.substr(i, end + 1 - i);
         i = end + 1;
@@ -263,6 +265,7 @@ bool TranslateVbscriptPattern(const std::string& p, bool multiLine, std::string*
     }
     afterQuantifier = quantifier;
     quantifierIsLazy = false;
+    afterAnchor = c == '^' || c == '$';
   }
   return true;
 }

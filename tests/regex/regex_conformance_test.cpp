@@ -142,6 +142,7 @@ TEST(RegexConformance, Table) {
       {"lookbehind is rejected", "(?<=a)b", "ab", kDefaults, false, {}},
       {"possessive quantifier is rejected", "a++", "aa", kDefaults, false, {}},
       {"inline option is rejected", "(?i)a", "A", kCaseSensitive, false, {}},
+      {"quantified anchor is rejected", "x|^*a", "a", kDefaults, false, {}},
       {"negated class of blanks without line breaks", "[^\\S\\r\\n]+", "a\xA1\xA1 \t\r\nb",
        kDefaults, true, {{"\xA1\xA1 \t"}}},
       {"lookahead", "\\d+(?=元)", "3个 45元", kDefaults, true, {{"45"}}},
