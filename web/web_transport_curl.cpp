@@ -164,7 +164,9 @@ TransportResult SendTransportRequest(const TransportRequest& request) {
   if (!HasHeaderNamed(lines, "Connection")) curl.headers = curl_slist_append(curl.headers, "Connection: Keep-Alive");
   curl_easy_setopt(h, CURLOPT_HTTPHEADER, curl.headers);
 
-  curl.connectTo = CurlConnectToList();
+  // Through a proxy the connection goes to the proxy, which routing leaves
+  // alone; libcurl would otherwise tunnel to the routed address.
+  if (request.proxy.empty()) curl.connectTo = CurlConnectToList();
   if (curl.connectTo) curl_easy_setopt(h, CURLOPT_CONNECT_TO, curl.connectTo);
 
   curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, OnHeaderLine);

@@ -92,7 +92,9 @@ TransportResult SendTransportRequest(const TransportRequest& request) {
   // TZL_CONNECT_TO: the connection goes to the routed address while the
   // request keeps the real host in its Host line.
   Text hostText = Narrow(host.data(), host.size());
-  ConnectTarget target = RouteConnection(hostText, port);
+  // Through a proxy the connection goes to the proxy, which routing leaves
+  // alone, as libcurl's connect-to does.
+  ConnectTarget target = request.proxy.empty() ? RouteConnection(hostText, port) : ConnectTarget{hostText, port, false};
   std::wstring connectHost = target.routed ? Wide(target.host) : host;
   INTERNET_PORT connectPort = target.routed ? static_cast<INTERNET_PORT>(target.port) : port;
   h.connection = WinHttpConnect(h.session, connectHost.c_str(), connectPort, 0);
@@ -144,8 +146,10 @@ TransportResult SendTransportRequest(const TransportRequest& request) {
     return Failed(TransportStep::kRedirectOption);
   }
 
+  // An empty block has nothing to add, and WinHttp refuses an empty list
+  // of lines: handing it over would fail every request without a header.
   std::wstring block = Wide(request.headerBlock);
-  if (!WinHttpAddRequestHeaders(h.request, block.c_str(), static_cast<DWORD>(block.size()),
+  if (!block.empty() && !WinHttpAddRequestHeaders(h.request, block.c_str(), static_cast<DWORD>(block.size()),
                                 WINHTTP_ADDREQ_FLAG_ADD)) {
     return Failed(TransportStep::kAddHeaders);
   }

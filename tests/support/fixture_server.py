@@ -279,7 +279,15 @@ class Handler(socketserver.BaseRequestHandler):
             self.server.state.records.append(record)
             global_delay = self.server.state.delay_ms
 
-        canned = self.server.state.catalogue.find(host, method, target)
+        # A request through a proxy names the whole address; the answer is
+        # chosen by its path as for any other.
+        match_target = target
+        lowered = target.lower()
+        if lowered.startswith("http://") or lowered.startswith("https://"):
+            rest = target.split("://", 1)[1]
+            slash = rest.find("/")
+            match_target = rest[slash:] if slash >= 0 else "/"
+        canned = self.server.state.catalogue.find(host, method, match_target)
         if global_delay:
             time.sleep(global_delay / 1000.0)
         if canned is None:

@@ -1,6 +1,7 @@
 // Cutting addresses and making their targets safe for the wire.
 #include <gtest/gtest.h>
 
+#include "web/redirect_target.h"
 #include "web/request_target.h"
 #include "web/url_parts.h"
 
@@ -58,6 +59,23 @@ TEST(RequestTargetTest, UnsafeBytesArePercentEncoded) {
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(EncodeUnsafeTargetBytes(c.in), c.out) << c.in;
+}
+
+TEST(RedirectTargetTest, LocationsSeenFromTheAnsweringAddress) {
+  UrlParts from;
+  ASSERT_TRUE(CrackUrl("https://example.com:8443/dir/page?x=1", &from));
+  struct Case {
+    const char* location;
+    const char* target;
+  } cases[] = {
+      {"http://other.test/a", "http://other.test/a"},
+      {"HTTPS://other.test/a", "HTTPS://other.test/a"},
+      {"//other.test/a", "https://other.test/a"},
+      {"/top", "https://example.com:8443/top"},
+      {"next?y=2", "https://example.com:8443/dir/next?y=2"},
+      {"?y=2", "https://example.com:8443/dir/page?y=2"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RedirectTarget(from, c.location), c.target) << c.location;
 }
 
 }  // namespace

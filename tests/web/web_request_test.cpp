@@ -3,6 +3,7 @@
 // what the caller got.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <ctime>
 #include <string>
@@ -11,6 +12,7 @@
 #include "tests/support/fixture_http_client.h"
 #include "tests/support/fixture_services.h"
 #include "tests/support/test_support.h"
+#include "tests/support/wine_detection.h"
 #include "web/web_request.h"
 
 namespace tzl {
@@ -275,6 +277,67 @@ TEST_F(WebRequestTest, FailureTexts) {
     EXPECT_EQ(args.responseBytes, "kept");
     EXPECT_EQ(args.location, "kept");
   }
+}
+
+TEST_F(WebRequestTest, BlockWithoutDefaultLines) {
+  std::string target = Unique("/wr/echo/bare");
+  WebRequestArgs args;
+  args.addDefaultHeaders = false;
+  EXPECT_EQ(WebRequest("http://fixture.test" + target, args), "echo");
+  EXPECT_EQ(args.status, "200 OK");
+  std::vector<std::string> names;
+  for (const auto& header : Seen(target).headers) names.push_back(header.first);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Connection", "Host"}));
+}
+
+TEST_F(WebRequestTest, LineWithoutNameIsRefusedWhenNotNormalised) {
+  WebRequestArgs args;
+  args.extraHeaders = "garbage";
+  args.normaliseHeaderCase = false;
+  EXPECT_EQ(WebRequest("http://fixture.test" + Unique("/wr/echo/garbage"), args), "");
+  EXPECT_EQ(args.status, "710 设置协议头失败!");
+  // Normalised, the line is dropped and the request goes out.
+  WebRequestArgs normalised;
+  normalised.extraHeaders = "garbage";
+  EXPECT_EQ(WebRequest("http://fixture.test" + Unique("/wr/echo/garbage"), normalised), "echo");
+}
+
+TEST_F(WebRequestTest, BasicCredentialsOnlyWithUserAndPassword) {
+  std::string both = Unique("/wr/echo/auth");
+  WebRequestArgs args;
+  args.serverUser = "user";
+  args.serverPassword = "pass";
+  WebRequest("http://fixture.test" + both, args);
+  EXPECT_EQ(test::HeaderValue(Seen(both), "Authorization"), "Basic dXNlcjpwYXNz");
+
+  std::string userOnly = Unique("/wr/echo/auth");
+  WebRequestArgs half;
+  half.serverUser = "user";
+  WebRequest("http://fixture.test" + userOnly, half);
+  EXPECT_EQ(test::HeaderValue(Seen(userOnly), "Authorization"), "");
+  EXPECT_EQ(half.status, "200 OK");
+}
+
+TEST_F(WebRequestTest, NamedProxyGetsTheAbsoluteAddress) {
+  if (test::RunningUnderWine()) {
+    GTEST_SKIP() << "Wine's WinHttp takes the proxy list \"http=host:port\" for a host name";
+  }
+  std::string target = Unique("/wr/echo/proxied");
+  WebRequestArgs args;
+  args.proxy = "127.0.0.1:" + std::to_string(FixtureServices::Instance().HttpPort());
+  EXPECT_EQ(WebRequest("http://fixture.test" + target, args), "echo") << test::Hex(args.status);
+  RecordedRequest seen = Seen("http://fixture.test" + target);
+  EXPECT_EQ(seen.requestLine, "GET http://fixture.test" + target + " HTTP/1.1");
+  EXPECT_EQ(seen.host, "fixture.test");
+}
+
+TEST_F(WebRequestTest, HeadHasNoBody) {
+  WebRequestArgs args;
+  args.method = 2;
+  EXPECT_EQ(WebRequest("http://fixture.test" + Unique("/wr/basic"), args), "");
+  EXPECT_EQ(args.status, "200 OK");
+  EXPECT_EQ(args.responseBytes, "");
 }
 
 struct DecodingCase {
