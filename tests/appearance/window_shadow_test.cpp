@@ -169,6 +169,7 @@ TEST_F(ShadowTest, FollowsMovesAndHidesWhileMaximisedMinimisedOrHidden) {
   ShowWindow(window, SW_RESTORE);
   test::PumpMessages();
   EXPECT_TRUE(IsWindowVisible(shadowWindow)) << "restored";
+  EXPECT_EQ(GetActiveWindow(), window) << "showing the shadow again must not take the activation";
 
   ShowWindow(window, SW_HIDE);
   test::PumpMessages();
