@@ -62,6 +62,14 @@ TEST(PriceHistoryLookup, NoTradesLeaveListAndWindowAlone) {
   EXPECT_EQ(test::RequestsSeen("kongbai.com").size(), 1u);
 }
 
+TEST(PriceHistoryLookup, ResetConnectionGivesNoRows) {
+  test::LookupFixtures();
+  MemoryResultPanel panel("duankai.com");
+  PriceHistoryLookup(panel);
+  EXPECT_TRUE(panel.Rows(ResultList::PriceHistory).empty());
+  EXPECT_EQ(panel.WindowHeight(), 444);
+}
+
 TEST(PriceHistoryLookup, MissingOrUndecodablePictureGivesABlankCellNotThePreviousOne) {
   test::LookupFixtures();
   MemoryResultPanel panel("suipian.com");

@@ -46,6 +46,8 @@ TEST(ValuationLookup, ComposesTheThreeLinesFromTheThreeServices) {
       // No service knows the name: prefixes and suffixes with nothing between.
       {"wuzhan-none.com",
        "Godaddy保守估值为:美元（仅适用于英文域名）\r\n\r\nCXZ估值为：元   玩米网：元\r\n\r\n域名含义：", ""},
+      // Every connection reset: no bytes at all.
+      {"duankai.com", "Godaddy保守估值为:美元（仅适用于英文域名）\r\n\r\nCXZ估值为：元   玩米网：元\r\n\r\n域名含义：", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.query);
