@@ -10,6 +10,7 @@
 #include "gui/picture.h"
 #include "gui/gdiplus_headers.h"
 #include "gui/picture_box.h"
+#include "gui/unicode_window_text.h"
 #include "gui/wide_text.h"
 #include "lookups/query_dispatch.h"
 #include "lookups/shared_values.h"
@@ -114,7 +115,11 @@ void MainWindow::ShowDisclaimer() {
 void MainWindow::OnMainWindowCreated() {
   if (!FileExists(environment_.agreementMarkerPath)) ShowDisclaimer();
   if (!form_.IsOpen()) return;
-  if (environment_.applyAppearance) ApplyMainWindowAppearance(form_.Handle());
+  if (environment_.applyAppearance) {
+    ApplyMainWindowAppearance(form_.Handle());
+    // The shadow subclasses the window with an ANSI procedure.
+    gui::KeepWindowTextUnicode(form_.Handle());
+  }
   bool watching = FileExists(WatchedFile::PathIn(environment_.programDirectory));
   form_.SetTimerPeriod(kWatchTimerId, watching ? kWatchPeriodMs : 0);
   ClearResultPanel(*this);

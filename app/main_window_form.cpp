@@ -63,7 +63,10 @@ std::vector<ControlSpec> MakeControls() {
   controls.push_back(Label("更新日期", 5, 130, 180, 15));
   controls.push_back(Label("注册日期", 5, 153, 180, 15));
   controls.push_back(Label("到期日期", 4, 176, 380, 15));
-  controls.push_back(Control(ControlKind::Button, "按钮1", "m\r\no\r\nr\r\ne", 364, 193, 15, 70));
+  ControlSpec more = Control(ControlKind::Button, "按钮1", "m\r\no\r\nr\r\ne", 364, 193, 15, 70);
+  // Four lines in 70 pixels: the default button font would crowd them.
+  more.font = FontSpec{nullptr, 12};
+  controls.push_back(more);
   controls.push_back(Label("邮箱", 5, 199, 370, 15));
   controls.push_back(Label("电话", 5, 222, 370, 15));
   controls.push_back(Label("注册人", 5, 250, 370, 15));

@@ -13,6 +13,7 @@
 #include "gui/gdiplus_session.h"
 #include "gui/program_end.h"
 #include "lookups/shared_values.h"
+#include "whois/whois_gateway.h"
 
 namespace tzl::app {
 
@@ -20,9 +21,9 @@ namespace {
 
 std::atomic<MainWindow*> runningWindow{nullptr};
 
-// The registration-record gateway starts here once it offers a start-up
-// call; until then the lookups reach it at its own address.
-void StartRegistrationGateway() {}
+// The registration lookup asks our own gateway on loopback; a second
+// instance of the program finds it taken and uses the first one's.
+void StartRegistrationGateway() { StartWhoisGateway(); }
 
 }  // namespace
 

@@ -24,8 +24,9 @@ HFONT FontFor(const FontSpec& spec) {
   auto found = fonts.find(key);
   if (found != fonts.end()) return found->second;
   LOGFONTW font{};
-  // Negative: the height of the characters themselves, as the design names it.
-  font.lfHeight = -spec.pixelHeight;
+  // Positive: the height of the character cell, so that a line of text is
+  // as high as the design says and fits the labels made for it.
+  font.lfHeight = spec.pixelHeight;
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;

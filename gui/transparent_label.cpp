@@ -44,8 +44,29 @@ void Paint(HWND label) {
   SetBkMode(memory, TRANSPARENT);
   SetTextColor(memory, TextColour(label));
   RECT textArea = client;
-  DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textArea,
-            DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(memory, &metrics);
+  UINT format = DT_LEFT | DT_TOP | DT_NOPREFIX;
+  if (client.bottom < 2 * metrics.tmHeight) {
+    // A label one line high shows a text of several lines on that line, so
+    // that what follows a line break (a countdown after a date) stays in
+    // sight; the window text itself keeps its line breaks.
+    std::wstring oneLine;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == L'\r' || text[i] == L'\n') {
+        if (!oneLine.empty() && oneLine.back() != L' ') oneLine += L' ';
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        while (i + 1 < text.size() && text[i + 1] == L' ') ++i;
+        continue;
+      }
+      oneLine += text[i];
+    }
+    text.swap(oneLine);
+    format |= DT_SINGLELINE | DT_END_ELLIPSIS;
+  } else {
+    format |= DT_WORDBREAK | DT_EDITCONTROL;
+  }
+  DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &textArea, format);
   SelectObject(memory, oldFont);
 
   BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
