@@ -24,6 +24,8 @@ class RegexMatcher {
 
   // True when the pattern was accepted and executed, also without a match.
   // With `quoteMarks`, every "#引号" in the pattern stands for a double quote.
+  // Natively, a search that backtracks past the engine's step limit ends the
+  // execution: false, and no match list (the scripting class has no limit).
   bool Create(const Text& pattern, const Text& subject, bool caseSensitive = false,
               bool multiLine = true, bool global = true, bool quoteMarks = false);
   Text Pattern() const;
