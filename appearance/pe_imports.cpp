@@ -40,6 +40,9 @@ Address ResolveOne(ByteView image, const ImportBinding& binding, LibraryHandle l
 bool BindImports(ByteView image, const ImageHeaders& headers, const ImportBinding& binding) {
   uint64_t position = headers.directories[kImportDirectory].virtualAddress;
   if (position == 0) return true;
+  // Every descriptor, DLL name, slot and import name is read only after it
+  // is known to lie inside the image; each loop advances through the image,
+  // so a list without its end fails at the image's end instead of running on.
   for (;; position += kDescriptorSize) {
     if (!image.Contains(position, kDescriptorSize)) return false;
     uint32_t nameOffset = 0;
@@ -50,6 +53,8 @@ bool BindImports(ByteView image, const ImageHeaders& headers, const ImportBindin
     const char* dllName = image.TextAt(nameOffset);
     if (dllName == nullptr) return false;
     const LibraryHandle library = binding.platform->LoadDll(dllName);
+    // The names are read from the import address table's slots themselves,
+    // which are then overwritten with the bound addresses.
     for (uint64_t slot = firstThunk;; slot += 4) {
       uint32_t value = 0;
       if (!image.Read32(slot, value)) return false;

@@ -29,6 +29,7 @@ bool ApplyRelocations(ByteView image, const ImageHeaders& headers, Address base)
       if ((entry >> 12) != kHighLow) continue;
       const uint64_t target = uint64_t{blockAddress} + (entry & 0x0FFFu);
       uint32_t value = 0;
+      // A fix-up outside the image would write into someone else's memory.
       if (!image.Read32(target, value)) return false;
       image.Write32(target, value + delta);
     }

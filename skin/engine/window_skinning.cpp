@@ -91,8 +91,10 @@ LRESULT AnswerControlColour(UINT message, HDC dc) {
   return reinterpret_cast<LRESULT>(skin.windowBrush);
 }
 
-// Messages after which a control has drawn itself in the system's look.
+// Messages after which a push button or a header has drawn itself in the
+// system's look; other windows are never asked for an extra paint.
 bool RedrawsItself(Kind kind, UINT message) {
+  if (kind != Kind::kPushButton && kind != Kind::kHeader) return false;
   switch (message) {
     case WM_SETFOCUS: case WM_KILLFOCUS: case WM_ENABLE: case WM_SETTEXT: case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_MOUSEMOVE: case WM_MOUSELEAVE: case WM_CAPTURECHANGED:
