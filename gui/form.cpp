@@ -165,6 +165,9 @@ void Form::Destroy() {
   for (auto& timer : timers_) KillTimer(window, timer.first);
   DestroyWindow(window);
   window_ = nullptr;
+  // A modal loop waiting for this window to close may sit in GetMessage,
+  // which carries out sent messages without returning: wake it.
+  if (thread_) PostThreadMessageW(thread_, WM_NULL, 0, 0);
   if (background_) DeleteObject(background_);
   background_ = nullptr;
   controls_.clear();

@@ -45,7 +45,12 @@ StretchedPicture DecodeStretched(const std::string& bytes, int width, int height
     graphics.Clear(Gdiplus::Color(255, 255, 255, 255));
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-    graphics.DrawImage(image.get(), Gdiplus::Rect(0, 0, width, height));
+    // Without it the stretch fades the edges into the cleared background,
+    // and the top-left pixel would no longer have the picture's own colour.
+    Gdiplus::ImageAttributes edges;
+    edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics.DrawImage(image.get(), Gdiplus::Rect(0, 0, width, height), 0, 0, static_cast<INT>(image->GetWidth()),
+                       static_cast<INT>(image->GetHeight()), Gdiplus::UnitPixel, &edges);
   }
   GdiFlush();
   result.topLeft = GetPixel(memory, 0, 0);
