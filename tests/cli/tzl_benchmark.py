@@ -2,12 +2,12 @@
 """Prints how long tzl takes for many names against slow fixture services.
 
   tzl_benchmark.py --tzl PATH --state STATE_JSON [--names 200] [--delay-ms 200]
-                   [--jobs 1:20,4,16]
+                   [--jobs 1:20,4,16] [--runner scripts/wine-run]
 
 Not a test: it prints figures. Each --jobs entry is N or N:COUNT (COUNT
 names instead of --names, for the slow -j 1). The fixture server is told to
 delay every answer, and reset to no delay afterwards. Peak memory comes from
-/usr/bin/time -v.
+/usr/bin/time -v (under Wine: of the process that hosts the program).
 """
 
 import argparse
@@ -30,6 +30,7 @@ def main():
     parser.add_argument("--names", type=int, default=200)
     parser.add_argument("--delay-ms", type=int, default=200)
     parser.add_argument("--jobs", default="1:20,4,16")
+    parser.add_argument("--runner")
     args = parser.parse_args()
     with open(args.state) as f:
         state = json.load(f)
@@ -48,7 +49,8 @@ def main():
             count = int(count) if count else args.names
             names = "".join(NAMES[i % len(NAMES)] + "\n" for i in range(count)).encode()
             start = time.monotonic()
-            done = subprocess.run(["/usr/bin/time", "-v", args.tzl, "--json", "-j", jobs, "-"], input=names,
+            runner = [args.runner] if args.runner else []
+            done = subprocess.run(["/usr/bin/time", "-v"] + runner + [args.tzl, "--json", "-j", jobs, "-"], input=names,
                                   capture_output=True, env=env)
             wall = time.monotonic() - start
             lines = done.stdout.decode().splitlines()
