@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_form.h"
+#include "gui/event_loop.h"
 #include "main_window_harness.h"
 
 namespace tzl::test {
@@ -81,6 +82,39 @@ TEST_F(WatchedFileTest, ContentEndsAtAZeroByteAndADeletedFilePauses) {
   EXPECT_FALSE(Tick());
   Write("example.com");  // the same content again: remembered across the pause
   EXPECT_FALSE(Tick());
+}
+
+}  // namespace
+}  // namespace tzl::test
+
+namespace tzl::test {
+namespace {
+
+TEST(WatchedFileTimer, TicksOfTheRealTimerTakeTheChange) {
+  MainWindowHarness harness(true, true);
+  WriteBytes(harness.programDirectory + "/whois.txt", "example.com");
+  for (int i = 0; i < 150 && harness.threads.empty(); ++i) {
+    gui::ProcessPendingEvents();
+    Sleep(10);
+  }
+  EXPECT_EQ(harness.threads.size(), 1u);
+  EXPECT_EQ(harness.QueryBox(), "example.com");
+}
+
+// Nothing is looked up for another program before the user has accepted
+// the terms; the file is taken once they are.
+TEST(WatchedFileTimer, NoQueryWhileTheDisclaimerIsOpen) {
+  size_t duringDisclaimer = 99;
+  MainWindowHarness harness(false, true, [&](MainWindowHarness& self, HWND dialog) {
+    WriteBytes(self.programDirectory + "/whois.txt", "example.com");
+    self.window().CheckWatchedFile();
+    duringDisclaimer = self.threads.size();
+    PostMessageW(GetDlgItem(dialog, 102), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(duringDisclaimer, 0u);
+  EXPECT_EQ(harness.window().form().TimerPeriod(app::kWatchTimerId), 500u);
+  harness.window().CheckWatchedFile();
+  EXPECT_EQ(harness.threads.size(), 1u);
 }
 
 }  // namespace
