@@ -19,6 +19,8 @@ constexpr int kWriteTimeoutMs = 10000;
 // not read) is drained this long, so that closing does not reset the
 // connection before the client has read the answer.
 constexpr int kDrainMs = 500;
+// How often a program whose gateway address was taken tries it again.
+constexpr int kTakeOverRetryMs = 3000;
 
 std::string ErrorResponse(int status, const std::string& extraHeaders = std::string()) {
   return HttpResponse(status, "text/plain", extraHeaders, "");
@@ -150,24 +152,52 @@ void WhoisGateway::Answer(net::TcpConnection connection) {
   }
 }
 
+namespace {
+
+std::mutex startMutex;
+// Lives as long as the process: jobs may still be asking it while the
+// program exits, so it is never destroyed.
+WhoisGateway* running = nullptr;
+bool watching = false;
+
+// With startMutex held.
+net::ListenResult StartInProcess(const std::string& listenAddress) {
+  auto* gateway = new WhoisGateway();
+  net::ListenResult result = gateway->Listen(listenAddress);
+  if (result != net::ListenResult::Listening) {
+    delete gateway;
+    return result;
+  }
+  gateway->Start();
+  running = gateway;
+  return result;
+}
+
+}  // namespace
+
 bool StartWhoisGateway(const std::string& listenAddress) {
-  static std::mutex startMutex;
-  // Lives as long as the process: jobs may still be asking it while the
-  // program exits, so it is never destroyed.
-  static WhoisGateway* running = nullptr;
   std::lock_guard<std::mutex> lock(startMutex);
   if (running != nullptr) return true;
   ListenAddress address;
   // The in-process gateway is for this machine only.
   if (!ParseListenAddress(listenAddress, &address) || address.ipv4.compare(0, 4, "127.") != 0) return false;
-  auto* gateway = new WhoisGateway();
-  if (gateway->Listen(listenAddress) != net::ListenResult::Listening) {
-    delete gateway;
-    return false;
+  net::ListenResult result = StartInProcess(listenAddress);
+  if (result != net::ListenResult::AddressInUse || watching) return result == net::ListenResult::Listening;
+  // Another program serves the address now. When it ends, this one takes
+  // over, so the programs still running keep their records.
+  watching = true;
+  try {
+    std::thread([listenAddress] {
+      for (;;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kTakeOverRetryMs));
+        std::lock_guard<std::mutex> retryLock(startMutex);
+        if (running != nullptr || StartInProcess(listenAddress) != net::ListenResult::AddressInUse) return;
+      }
+    }).detach();
+  } catch (const std::system_error&) {
+    watching = false;
   }
-  gateway->Start();
-  running = gateway;
-  return true;
+  return false;
 }
 
 int RunWhoisGateway(const std::string& listenAddress, const std::function<void(const std::string&)>& say) {

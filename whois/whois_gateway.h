@@ -67,9 +67,11 @@ class WhoisGateway {
 // For the desktop program at start-up: serves `listenAddress` from a
 // background thread for the rest of the process's life. When the address
 // is already taken (another instance of the program serves it, and that
-// gateway answers for both) nothing is started. True when this process now
-// serves the address. Listens on loopback only: any other address is
-// refused, since this gateway is no service for the network.
+// gateway answers for both) nothing is started now; a background thread
+// tries the address again every few seconds and takes over once the other
+// instance has ended. True when this process serves the address now.
+// Listens on loopback only: any other address is refused, since this
+// gateway is no service for the network.
 bool StartWhoisGateway(const std::string& listenAddress = kDefaultGatewayAddress);
 
 // For the command-line tool: serves `listenAddress` (any IPv4 address, for

@@ -247,7 +247,6 @@ TEST(WhoisGatewayStart, SecondGatewayOnATakenAddressIsRefused) {
   const std::string taken = "127.0.0.1:" + std::to_string(first.Port());
   WhoisGateway second;
   EXPECT_EQ(second.Listen(taken), net::ListenResult::AddressInUse);
-  EXPECT_FALSE(StartWhoisGateway(taken));
 }
 
 TEST(WhoisGatewayStart, InProcessGatewayListensOnLoopbackOnly) {
