@@ -10,8 +10,9 @@
 namespace tzl {
 
 // The arguments after the program name, as code-page-936 text. Linux hands
-// them over in UTF-8; Windows reads its wide command line, so names outside
-// the system's code page survive.
+// them over in UTF-8 (an argument that is not UTF-8 is taken as code page
+// 936 already); Windows reads its wide command line, so names outside the
+// system's code page survive.
 std::vector<Text> ProgramArguments(int argc, char** argv);
 
 // All of standard input, as bytes.

@@ -4,6 +4,7 @@
 
 #include "cli/console.h"
 #include "text/codepage.h"
+#include "whois/utf8.h"
 
 namespace tzl {
 
@@ -22,7 +23,11 @@ void WriteAll(int fd, const std::string& bytes) {
 
 std::vector<Text> ProgramArguments(int argc, char** argv) {
   std::vector<Text> args;
-  for (int i = 1; i < argc; ++i) args.push_back(Utf8ToAnsi(argv[i]));
+  // A terminal in a GBK locale hands over code page 936 already.
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    args.push_back(ValidUtf8Prefix(arg) == arg.size() ? Utf8ToAnsi(arg) : arg);
+  }
   return args;
 }
 
