@@ -95,4 +95,9 @@ ConnectTarget RouteConnection(const std::string& host, int port) {
   return RouteConnection(ParseConnectTo(value), host, port);
 }
 
+bool RoutingConfigured() {
+  const char* value = std::getenv("TZL_CONNECT_TO");
+  return value != nullptr && !ParseConnectTo(value).empty();
+}
+
 }  // namespace tzl

@@ -35,4 +35,7 @@ ConnectTarget RouteConnection(const std::vector<ConnectToEntry>& entries, const 
 // so tests can change it between requests).
 ConnectTarget RouteConnection(const std::string& host, int port);
 
+// True when TZL_CONNECT_TO holds at least one well-formed entry.
+bool RoutingConfigured();
+
 }  // namespace tzl

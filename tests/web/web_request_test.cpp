@@ -204,6 +204,14 @@ TEST_F(WebRequestTest, RedirectsFollowedAndNot) {
   EXPECT_EQ(stopped.location, "/wr/redirect-2");
 }
 
+TEST_F(WebRequestTest, RedirectsToAbsoluteAddressesStayRouted) {
+  for (const char* path : {"/wr/redirect-absolute", "/wr/redirect-to-https"}) {
+    WebRequestArgs args;
+    EXPECT_EQ(WebRequest("http://fixture.test" + Unique(path), args), "arrived") << path;
+    EXPECT_EQ(args.status, "200 OK") << path << ": " << test::Hex(args.status);
+  }
+}
+
 TEST_F(WebRequestTest, NotFoundReturnsItsBody) {
   WebRequestArgs args;
   Text text = WebRequest("http://fixture.test" + Unique("/wr/no-such-page"), args);
