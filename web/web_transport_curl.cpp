@@ -97,6 +97,9 @@ TransportResult SendTransportRequest(const TransportRequest& request) {
   Text address = Text(parts.secure ? "https://" : "http://") + HostHeaderValue(parts) + parts.requestPath;
   curl_easy_setopt(h, CURLOPT_URL, address.c_str());
   curl_easy_setopt(h, CURLOPT_PATH_AS_IS, 1L);
+  // HTTP/1.1 as WinHttp speaks it: an HTTP/2 status line ("HTTP/2 200")
+  // has no status text at its tenth byte.
+  curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
   curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/fixture_http_client.h"
@@ -346,6 +347,25 @@ TEST_F(WebRequestTest, HeadHasNoBody) {
   EXPECT_EQ(WebRequest("http://fixture.test" + Unique("/wr/basic"), args), "");
   EXPECT_EQ(args.status, "200 OK");
   EXPECT_EQ(args.responseBytes, "");
+}
+
+TEST_F(WebRequestTest, CallsOnSeveralThreadsShareNothing) {
+  std::vector<std::thread> threads;
+  std::atomic<int> good{0};
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&good, t] {
+      for (int i = 0; i < 10; ++i) {
+        WebRequestArgs args;
+        bool secure = (t + i) % 2 == 0;
+        Text text = WebRequest(std::string(secure ? "https" : "http") + "://fixture.test/wr/utf8?thread=" +
+                                   std::to_string(t) + "-" + std::to_string(i),
+                               args);
+        if (args.status == "200 OK" && text.find("中文") != Text::npos) ++good;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(good.load(), 40);
 }
 
 struct DecodingCase {
