@@ -438,14 +438,24 @@ def server_pid(state_path):
     return None
 
 
+def process_alive(pid):
+    """False once the process has ended, also while it waits as a zombie
+    for a parent that is not us."""
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except (OSError, IndexError):
+        return False
+
+
 def stop(args):
     pid = server_pid(args.state)
     if pid is not None:
         os.kill(pid, signal.SIGTERM)
-        for _ in range(50):
-            if not os.path.exists("/proc/%d" % pid):
+        for _ in range(100):
+            if not process_alive(pid):
                 break
-            time.sleep(0.1)
+            time.sleep(0.05)
     try:
         os.remove(args.state)
     except OSError:
