@@ -19,6 +19,7 @@
 #include "gui/modal.h"
 #include "gui/picture.h"
 #include "gui/picture_box.h"
+#include "gui/popup_menu.h"
 #include "gui/wide_text.h"
 
 namespace tzl::gui {
@@ -218,6 +219,29 @@ TEST(CarriedPictures, IconAndAnimatedTitlePicture) {
   EXPECT_EQ(PictureBoxFrameCount(strip), 64u);
   Pump(300);
   EXPECT_GT(PictureBoxFrame(strip), 0u);  // the frames play
+}
+
+TEST(GuiPopupMenu, OpensLeftOfAndAboveThePointerAndCancelsToNothing) {
+  Form form;
+  ASSERT_TRUE(form.Create(TestForm(), {}));
+  form.Show();
+  RECT seen{};
+  std::thread watcher([&] {
+    for (int i = 0; i < 300; ++i) {
+      HWND menu = FindWindowW(L"#32768", nullptr);
+      if (menu && IsWindowVisible(menu)) {
+        GetWindowRect(menu, &seen);
+        break;
+      }
+      Sleep(10);
+    }
+    PostMessageW(form.Handle(), WM_CANCELMODE, 0, 0);
+  });
+  int chosen = ShowPopupMenu(form.Handle(), {"保存此次查询到桌面", "更新与反馈", "关于本软件"}, POINT{600, 400});
+  watcher.join();
+  EXPECT_EQ(chosen, 0);
+  EXPECT_EQ(seen.right, 595);
+  EXPECT_EQ(seen.top, 395);
 }
 
 }  // namespace
