@@ -161,6 +161,36 @@ class Output(unittest.TestCase):
         self.assertEqual([r["name"] for r in json_lines(out)], [KNOWN])
         self.assertEqual(err.splitlines(), ['tzl: "": empty name', 'tzl: "a\tb.com": control characters in the name'])
 
+    def test_progress_line_goes_to_a_terminal_only(self):
+        if ARGS.runner:
+            self.skipTest("Wine gives the program no console for a pseudo-terminal")
+        import pty
+        leader, follower = pty.openpty()
+        with open(ARGS.state) as f:
+            state = json.load(f)
+        env = dict(os.environ)
+        env["TZL_CONNECT_TO"] = f"127.0.0.1:4343:127.0.0.1:{state['http_port']},:80:127.0.0.1:{state['http_port']}," \
+                                f":443:127.0.0.1:{state['https_port']}"
+        done = subprocess.run([ARGS.tzl, "--json", "--no-details", KNOWN, CHINESE], stdout=subprocess.PIPE,
+                              stderr=follower, env=env, timeout=240)
+        os.close(follower)
+        shown = b""
+        while True:
+            try:
+                chunk = os.read(leader, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            shown += chunk
+        os.close(leader)
+        self.assertEqual(done.returncode, 0)
+        self.assertIn(b"2/2 names, 0:0", shown)
+        self.assertEqual(len(json_lines(done.stdout.decode())), 2)
+        # Without a terminal, standard error stays empty.
+        code, out, err = run("--json", "--no-details", KNOWN)
+        self.assertEqual(err, "")
+
     def test_usage_errors_exit_2_with_one_line(self):
         for args in [(), ("--bogus", KNOWN), ("-j", "0", KNOWN), ("--json",)]:
             code, out, err = run(*args)
