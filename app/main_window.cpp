@@ -10,7 +10,6 @@
 #include "gui/picture.h"
 #include "gui/gdiplus_headers.h"
 #include "gui/picture_box.h"
-#include "gui/unicode_window_text.h"
 #include "gui/wide_text.h"
 #include "lookups/query_dispatch.h"
 #include "lookups/shared_values.h"
@@ -117,8 +116,6 @@ void MainWindow::OnMainWindowCreated() {
   if (!form_.IsOpen()) return;
   if (environment_.applyAppearance) {
     ApplyMainWindowAppearance(form_.Handle());
-    // The shadow subclasses the window with an ANSI procedure.
-    gui::KeepWindowTextUnicode(form_.Handle());
   }
   bool watching = FileExists(WatchedFile::PathIn(environment_.programDirectory));
   form_.SetTimerPeriod(kWatchTimerId, watching ? kWatchPeriodMs : 0);

@@ -24,6 +24,19 @@ int SizeOf(HWND shadowWindow) {
   return static_cast<int>(reinterpret_cast<intptr_t>(GetPropA(shadowWindow, kSizeProperty)));
 }
 
+// A window whose procedure is Unicode keeps it: an ANSI subclass would make
+// the system convert its text through the ANSI code page, so another
+// program reading the title of a Chinese window on a non-Chinese system
+// would get question marks.
+LONG ReplaceProcedure(HWND window, LONG procedure) {
+  return IsWindowUnicode(window) ? SetWindowLongW(window, GWL_WNDPROC, procedure)
+                                 : SetWindowLongA(window, GWL_WNDPROC, procedure);
+}
+
+LONG CurrentProcedure(HWND window) {
+  return IsWindowUnicode(window) ? GetWindowLongW(window, GWL_WNDPROC) : GetWindowLongA(window, GWL_WNDPROC);
+}
+
 HWND CreateShadowWindow(const char* className, HWND owner) {
   return CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT, className, "", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, owner,
                          nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -158,8 +171,8 @@ bool SetWindowShadow(HWND window, COLORREF colour, std::optional<int> size) {
     // Only a procedure that is still ours is put back: had another subclass
     // come after it, restoring would cut that one out, and ours must keep
     // passing messages on to the procedure it replaced.
-    if (previous != 0 && GetWindowLongA(window, GWL_WNDPROC) == reinterpret_cast<LONG>(&ShadowWindowProc)) {
-      SetWindowLongA(window, GWL_WNDPROC, previous);
+    if (previous != 0 && CurrentProcedure(window) == reinterpret_cast<LONG>(&ShadowWindowProc)) {
+      ReplaceProcedure(window, previous);
       RemovePropA(window, kProcProperty);
     }
     return false;
@@ -169,7 +182,7 @@ bool SetWindowShadow(HWND window, COLORREF colour, std::optional<int> size) {
   SetPropA(shadowWindow, kSizeProperty, reinterpret_cast<HANDLE>(static_cast<intptr_t>(size.value_or(5))));
   UpdateShadowPlacement(window);
   if (GetPropA(window, kProcProperty) == nullptr) {
-    const LONG previous = SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(&ShadowWindowProc));
+    const LONG previous = ReplaceProcedure(window, reinterpret_cast<LONG>(&ShadowWindowProc));
     SetPropA(window, kProcProperty, reinterpret_cast<HANDLE>(previous));
   }
   return true;
@@ -177,8 +190,14 @@ bool SetWindowShadow(HWND window, COLORREF colour, std::optional<int> size) {
 
 LRESULT CALLBACK ShadowWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, shadow::kProcProperty));
-  const LRESULT result = previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
-                                             : DefWindowProcA(window, message, wParam, lParam);
+  const bool wide = IsWindowUnicode(window) != FALSE;
+  LRESULT result;
+  if (previous != nullptr) {
+    result = wide ? CallWindowProcW(previous, window, message, wParam, lParam)
+                  : CallWindowProcA(previous, window, message, wParam, lParam);
+  } else {
+    result = wide ? DefWindowProcW(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+  }
   if (message == WM_MOVE || message == WM_SIZE) {
     shadow::UpdateShadowPlacement(window);
   } else if (message == WM_SHOWWINDOW) {

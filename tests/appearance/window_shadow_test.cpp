@@ -137,6 +137,26 @@ TEST_F(ShadowTest, SizeZeroRemovesTheShadowAndRestoresTheProcedure) {
   EXPECT_TRUE(SetWindowShadow(window, RGB(120, 120, 120), 4)) << "and it can come back";
 }
 
+TEST(ShadowOnUnicodeWindow, KeepsTheWindowUnicodeAndItsTextReadable) {
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"TzlWideShadowTest";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(0, L"TzlWideShadowTest", L"\u63a2\u5740", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  const LONG original = GetWindowLongW(window, GWL_WNDPROC);
+  ASSERT_TRUE(SetWindowShadow(window, RGB(120, 120, 120), 4));
+  EXPECT_TRUE(IsWindowUnicode(window));
+  wchar_t title[16] = {};
+  SendMessageW(window, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(title));
+  EXPECT_STREQ(title, L"\u63a2\u5740");
+  EXPECT_FALSE(SetWindowShadow(window, RGB(120, 120, 120), 0));
+  EXPECT_EQ(GetWindowLongW(window, GWL_WNDPROC), original);
+  DestroyWindow(window);
+}
+
 TEST_F(ShadowTest, RefusedInputsChangeNothing) {
   EXPECT_FALSE(SetWindowShadow(nullptr, RGB(1, 2, 3), 4));
   EXPECT_FALSE(SetWindowShadow(reinterpret_cast<HWND>(0x12345678), RGB(1, 2, 3), 4));
