@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "skin/engine/skin_state.h"
 
 namespace tzl::skin {
@@ -30,7 +32,17 @@ void DrawLabel(HWND control, HDC dc, const wchar_t* text, RECT rect, COLORREF co
   HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  DrawTextW(dc, text, -1, &rect, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (wcschr(text, L'\n') != nullptr) {
+    // A caption written over several lines (a narrow button with one letter
+    // a line) keeps its lines, centred as a block.
+    RECT measured = rect;
+    DrawTextW(dc, text, -1, &measured, format | DT_NOPREFIX | DT_CALCRECT);
+    const int spare = (rect.bottom - rect.top) - (measured.bottom - measured.top);
+    if (spare > 0) rect.top += spare / 2;
+    DrawTextW(dc, text, -1, &rect, format | DT_NOPREFIX);
+  } else {
+    DrawTextW(dc, text, -1, &rect, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
   if (oldFont != nullptr) SelectObject(dc, oldFont);
 }
 
