@@ -16,6 +16,9 @@ void ResetListImages(HWND list, int width, int height) {
   HIMAGELIST old = reinterpret_cast<HIMAGELIST>(
       SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images)));
   if (old && old != images) ImageList_Destroy(old);
+  // The new image size changes the row height: erase what the rows drew at
+  // the old height, or fragments of their texts stay on screen.
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 bool ListImageSize(HWND list, int* width, int* height) {
