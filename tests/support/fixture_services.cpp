@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "tests/support/fixture_http_client.h"
 #include "tests/support/process_environment.h"
+#include "text/text.h"
 
 namespace tzl::test {
 
@@ -71,17 +74,6 @@ bool ParseRecord(const std::string& line, RecordedRequest* record) {
   return true;
 }
 
-bool SameWithoutCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 FixtureServices& FixtureServices::Instance() {
@@ -101,6 +93,7 @@ FixtureServices::FixtureServices() {
   json << file.rdbuf();
   httpPort_ = JsonNumber(json.str(), "http_port");
   httpsPort_ = JsonNumber(json.str(), "https_port");
+  if (httpPort_ != 0) requestsBefore_ = AllRequests().size();
 }
 
 std::string FixtureServices::ConnectToValue() const {
@@ -121,6 +114,12 @@ void FixtureServices::AddRoute(const std::string& hostPort, bool https) {
 }
 
 std::vector<RecordedRequest> FixtureServices::Requests() {
+  std::vector<RecordedRequest> records = AllRequests();
+  records.erase(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(std::min(requestsBefore_, records.size())));
+  return records;
+}
+
+std::vector<RecordedRequest> FixtureServices::AllRequests() {
   std::vector<RecordedRequest> records;
   std::string listing;
   if (!FixtureHttpGet(httpPort_, "/__fixture/requests", &listing)) {
@@ -151,7 +150,7 @@ void FixtureServices::SetDelay(int milliseconds) {
 
 std::string HeaderValue(const RecordedRequest& request, const std::string& name) {
   for (const auto& header : request.headers) {
-    if (SameWithoutCase(header.first, name)) return header.second;
+    if (EqualsIgnoringAsciiCase(header.first, name)) return header.second;
   }
   return std::string();
 }

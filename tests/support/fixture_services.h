@@ -36,6 +36,9 @@ class FixtureServices {
   // to the HTTP or the HTTPS fixture server as well.
   void AddRoute(const std::string& hostPort, bool https);
 
+  // The requests recorded since this program first asked for the services:
+  // the server's log outlives each test program, and other programs ask
+  // for the same fixture names.
   std::vector<RecordedRequest> Requests();
   std::vector<RecordedRequest> RequestsFor(const std::string& targetSubstring);
   // An extra delay before every answer, for all clients of the server.
@@ -43,7 +46,9 @@ class FixtureServices {
 
  private:
   FixtureServices();
+  std::vector<RecordedRequest> AllRequests();
   int httpPort_ = 0;
+  size_t requestsBefore_ = 0;
   int httpsPort_ = 0;
   std::vector<std::string> routes_;
 };
