@@ -72,6 +72,14 @@ Text TextUpToNul(const std::string& bytes) {
   return nul == std::string::npos ? bytes : bytes.substr(0, nul);
 }
 
+bool EqualsIgnoringAsciiCase(const Text& a, const Text& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(static_cast<unsigned char>(a[i])) != FoldAscii(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
+
 bool StartsWith(const Text& text, const Text& prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }

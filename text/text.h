@@ -40,6 +40,9 @@ inline size_t ByteLength(const Text& text) { return text.size(); }
 // The bytes up to the first zero byte: what a NUL-terminated text holds.
 Text TextUpToNul(const std::string& bytes);
 
+// Equal byte for byte, ASCII letters compared without case.
+bool EqualsIgnoringAsciiCase(const Text& a, const Text& b);
+
 bool StartsWith(const Text& text, const Text& prefix);
 bool EndsWith(const Text& text, const Text& suffix);
 

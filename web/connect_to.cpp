@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "text/text.h"
+
 namespace tzl {
 
 namespace {
@@ -27,17 +29,6 @@ int ParsePort(const std::string& text, bool allowEmpty) {
     port = port * 10 + (c - '0');
   }
   return port >= 1 && port <= 65535 ? port : -1;
-}
-
-bool SameHost(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 bool ParseEntry(const std::string& text, ConnectToEntry* entry) {
@@ -82,7 +73,7 @@ std::vector<ConnectToEntry> ParseConnectTo(const std::string& value) {
 
 ConnectTarget RouteConnection(const std::vector<ConnectToEntry>& entries, const std::string& host, int port) {
   for (const ConnectToEntry& entry : entries) {
-    if (!entry.host.empty() && !SameHost(entry.host, host)) continue;
+    if (!entry.host.empty() && !EqualsIgnoringAsciiCase(entry.host, host)) continue;
     if (entry.port != 0 && entry.port != port) continue;
     return ConnectTarget{entry.address, entry.addressPort, true};
   }

@@ -8,17 +8,6 @@ namespace tzl {
 
 namespace {
 
-bool SameAsciiCaseless(const Text& a, const Text& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 Text PrepareForSplit(const Text& cookies) {
   Text trimmed = TrimBlanks(cookies);
   if (EndsWith(trimmed, ";")) trimmed += " ";
@@ -52,7 +41,7 @@ void ScanResponseHeaderLines(const Text& responseHeaders, Text* cookiesOut, Text
       if (!cookiesOut->empty() && !EndsWith(*cookiesOut, "; ")) *cookiesOut += "; ";
       *cookiesOut += TrimBlanks(cookie) + "; ";
     }
-    if (line.size() >= locationPrefix.size() && SameAsciiCaseless(line.substr(0, locationPrefix.size()), locationPrefix)) {
+    if (line.size() >= locationPrefix.size() && EqualsIgnoringAsciiCase(line.substr(0, locationPrefix.size()), locationPrefix)) {
       *location = line.substr(locationPrefix.size());
     }
   }

@@ -68,6 +68,9 @@ TEST(FindText, BoundariesAndCase) {
   // Search from the middle of a character starts at the next boundary.
   EXPECT_EQ(FindText("\xB0\xA1" "a", "a", 1), 2u);
   EXPECT_TRUE(ContainsText("搜狗已为您找到约", "找到"));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("Set-Cookie", "set-COOKIE"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("ab", "abc"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("中", "\xD6\xF0"));
 }
 
 TEST(CutToBytes, NeverSplitsACharacter) {
