@@ -27,7 +27,7 @@ endfunction()
 # marks a test that opens windows (the test script provides Xvfb).
 function(tzl_add_test name)
   cmake_parse_arguments(ARG "FIXTURES;DISPLAY" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/unbuffered_output.cpp)
   tzl_target_defaults(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} tzl_test_support gtest gmock gtest_main)
   add_test(NAME ${name} COMMAND ${name})
