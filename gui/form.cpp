@@ -7,6 +7,7 @@
 #include "gui/picture_box.h"
 #include "gui/transparent_label.h"
 #include "gui/wide_text.h"
+#include "gui/window_class.h"
 
 namespace tzl::gui {
 
@@ -37,16 +38,6 @@ LRESULT CALLBACK EditBoxSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM 
   return DefSubclassProc(edit, message, wParam, lParam);
 }
 
-void RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.lpszClassName = className;
-  RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 Form::~Form() { Destroy(); }
@@ -64,7 +55,7 @@ bool Form::Create(const FormSpec& spec, const std::vector<ControlSpec>& controls
 
   spec_ = spec;
   std::wstring className = Wide(spec.className);
-  RegisterFormClass(className.c_str(), &Form::Procedure);
+  RegisterWindowClass(className.c_str(), &Form::Procedure);
   background_ = CreateSolidBrush(spec.background);
 
   int left = 0, top = 0;

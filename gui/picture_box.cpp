@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/control_events.h"
+#include "gui/window_class.h"
 
 namespace tzl::gui {
 
@@ -150,13 +151,7 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 void RegisterPictureBoxClass() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = PictureBoxProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.lpszClassName = kPictureBoxClass;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(kPictureBoxClass, PictureBoxProcedure);
 }
 
 void SetPictureBoxColours(HWND box, COLORREF top, COLORREF bottom, COLORREF text) {

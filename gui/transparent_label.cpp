@@ -4,6 +4,7 @@
 
 #include "gui/background_painting.h"
 #include "gui/control_events.h"
+#include "gui/window_class.h"
 
 namespace tzl::gui {
 
@@ -113,13 +114,7 @@ LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 void RegisterTransparentLabelClass() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = LabelProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.lpszClassName = kTransparentLabelClass;
-  RegisterClassExW(&windowClass);  // a second registration fails harmlessly
+  RegisterWindowClass(kTransparentLabelClass, LabelProcedure);
 }
 
 void SetLabelTextColour(HWND label, COLORREF colour) {
