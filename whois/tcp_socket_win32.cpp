@@ -32,21 +32,42 @@ timeval Remaining(int64_t deadline) {
 
 enum class Wait { Read, Write, Connect };
 
+// 1 ready, 0 timed out, -1 failed.
+int SelectOne(SOCKET socket, bool forWriting, int64_t deadline) {
+  // One socket in one set only: a socket listed in two sets of one select
+  // can trip an assertion in Wine's server (sock.c, complete_async_poll),
+  // which then leaves every process of the prefix waiting for ever. A
+  // closed or failed socket is readable, so a read wait needs no error set.
+  fd_set sockets;
+  FD_ZERO(&sockets);
+  FD_SET(socket, &sockets);
+  timeval timeout = Remaining(deadline);
+  int rc = forWriting ? select(0, nullptr, &sockets, nullptr, &timeout) : select(0, &sockets, nullptr, nullptr, &timeout);
+  return rc > 0 ? 1 : rc;
+}
+
+int PendingConnectError(SOCKET socket) {
+  int error = 0;
+  int length = sizeof error;
+  if (getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) return -1;
+  return error;
+}
+
 // 1 ready, 0 timed out, -1 failed (for a connect: refused).
 int WaitFor(SOCKET socket, Wait what, int64_t deadline) {
-  fd_set readable, writable, failed;
-  FD_ZERO(&readable);
-  FD_ZERO(&writable);
-  FD_ZERO(&failed);
-  if (what == Wait::Read) FD_SET(socket, &readable);
-  if (what != Wait::Read) FD_SET(socket, &writable);
-  FD_SET(socket, &failed);
-  timeval timeout = Remaining(deadline);
-  int rc = select(0, &readable, &writable, &failed, &timeout);
-  if (rc == 0) return 0;
-  if (rc < 0) return -1;
-  if (FD_ISSET(socket, &failed)) return what == Wait::Read ? 1 : -1;
-  return 1;
+  if (what != Wait::Connect) return SelectOne(socket, what == Wait::Write, deadline);
+  // A refused connect shows only in the error set; instead of a second set,
+  // look at the socket's pending error between short waits for writability.
+  constexpr int64_t kSliceMs = 50;
+  for (;;) {
+    const int64_t now = NowMilliseconds();
+    const int64_t sliceEnd = deadline - now > kSliceMs ? now + kSliceMs : deadline;
+    const int ready = SelectOne(socket, true, sliceEnd);
+    if (ready < 0) return -1;
+    if (PendingConnectError(socket) != 0) return -1;
+    if (ready == 1) return 1;
+    if (NowMilliseconds() >= deadline) return 0;
+  }
 }
 
 bool SetNonBlocking(SOCKET socket) {
