@@ -10,43 +10,43 @@ namespace tzl::app {
 namespace {
 
 using gui::ControlKind;
-using gui::ControlSpec;
+using gui::ControlDesign;
 
-std::vector<ControlSpec> DisclaimerControls() {
-  ControlSpec text = gui::MakeControl(ControlKind::TransparentLabel, "透明标签1");
+std::vector<ControlDesign> DisclaimerControls() {
+  ControlDesign text = gui::MakeControl(ControlKind::TransparentLabel, "透明标签1");
   text.text = kDisclaimerText;
   text.left = 14;
   text.top = 8;
   text.width = 408;
   text.height = 152;
-  text.font = gui::FontSpec{"阿里巴巴普惠体", 18};
-  ControlSpec disagree = gui::MakeControl(ControlKind::Button, "按钮2");
+  text.font = gui::FontDesign{"阿里巴巴普惠体", 18};
+  ControlDesign disagree = gui::MakeControl(ControlKind::Button, "按钮2");
   disagree.text = "不同意";
   disagree.left = 232;
   disagree.top = 200;
   disagree.width = 80;
   disagree.height = 32;
-  disagree.font = gui::FontSpec{nullptr, 15};
-  ControlSpec agree = disagree;
+  disagree.font = gui::FontDesign{nullptr, 15};
+  ControlDesign agree = disagree;
   agree.name = "按钮1";
   agree.text = "同意";
   agree.left = 328;
   return {text, disagree, agree};
 }
 
-gui::FormSpec DisclaimerFormSpec() {
-  gui::FormSpec spec;
-  spec.className = "TzlDisclaimerWindow";
-  spec.title = "探址灵";
-  spec.width = 429;
-  spec.height = 250;
-  spec.topmost = true;
-  spec.taskbarButton = false;
-  spec.centreOnScreen = false;
-  spec.dragByFreeArea = true;
-  spec.outline = true;
-  spec.background = RGB(250, 251, 253);
-  return spec;
+gui::FormDesign DisclaimerFormDesign() {
+  gui::FormDesign design;
+  design.className = "TzlDisclaimerWindow";
+  design.title = "探址灵";
+  design.width = 429;
+  design.height = 250;
+  design.topmost = true;
+  design.taskbarButton = false;
+  design.centreOnScreen = false;
+  design.dragByFreeArea = true;
+  design.outline = true;
+  design.background = RGB(250, 251, 253);
+  return design;
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ void DisclaimerWindow::ShowModal(gui::Form& mainWindow, const AppEnvironment& en
 }
 
 bool DisclaimerWindow::Create() {
-  if (!form_.Create(DisclaimerFormSpec(), DisclaimerControls(), mainWindow_.Handle())) return false;
+  if (!form_.Create(DisclaimerFormDesign(), DisclaimerControls(), mainWindow_.Handle())) return false;
   form_.On("按钮1", gui::ControlEvent::Click, [this](LPARAM) { OnAgree(); });
   form_.On("按钮2", gui::ControlEvent::Click, [this](LPARAM) { OnDisagree(); });
   // No caption and no close box: only the two buttons decide, so a close

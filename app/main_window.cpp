@@ -23,7 +23,7 @@ MainWindow::MainWindow(AppEnvironment environment) : environment_(std::move(envi
 MainWindow::~MainWindow() { form_.Destroy(); }
 
 bool MainWindow::Create(HICON icon, const std::string& titlePicture) {
-  if (!form_.Create(MainWindowFormSpec(icon), MainWindowControls())) return false;
+  if (!form_.Create(MainWindowFormDesign(icon), MainWindowControls())) return false;
   HWND titleStrip = form_.Control("图片框1");
   gui::SetPictureBoxColours(titleStrip, RGB(66, 112, 196), RGB(38, 76, 150), RGB(255, 255, 255));
   // The 47 x 47 picture played at the strip's height, at its left end.

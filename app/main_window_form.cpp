@@ -9,51 +9,51 @@ namespace tzl::app {
 namespace {
 
 using gui::ControlKind;
-using gui::ControlSpec;
-using gui::FontSpec;
+using gui::ControlDesign;
+using gui::FontDesign;
 
-constexpr FontSpec kRecordFont{nullptr, 14};  // registration labels, sc, CXZ
-constexpr FontSpec kCountFont{nullptr, 15};   // the four counts and 终端
+constexpr FontDesign kRecordFont{nullptr, 14};  // registration labels, sc, CXZ
+constexpr FontDesign kCountFont{nullptr, 15};   // the four counts and 终端
 
-ControlSpec Label(const char* name, int left, int top, int width, int height, FontSpec font = kRecordFont) {
-  ControlSpec spec = gui::MakeControl(ControlKind::TransparentLabel, name);
-  spec.text = name;  // a placeholder; the created handler empties it
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  spec.font = font;
-  return spec;
+ControlDesign Label(const char* name, int left, int top, int width, int height, FontDesign font = kRecordFont) {
+  ControlDesign design = gui::MakeControl(ControlKind::TransparentLabel, name);
+  design.text = name;  // a placeholder; the created handler empties it
+  design.left = left;
+  design.top = top;
+  design.width = width;
+  design.height = height;
+  design.font = font;
+  return design;
 }
 
-ControlSpec Control(ControlKind kind, const char* name, const char* text, int left, int top, int width, int height) {
-  ControlSpec spec = gui::MakeControl(kind, name);
-  spec.text = text;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  return spec;
+ControlDesign Control(ControlKind kind, const char* name, const char* text, int left, int top, int width, int height) {
+  ControlDesign design = gui::MakeControl(kind, name);
+  design.text = text;
+  design.left = left;
+  design.top = top;
+  design.width = width;
+  design.height = height;
+  return design;
 }
 
-std::vector<ControlSpec> MakeControls() {
-  std::vector<ControlSpec> controls;
-  ControlSpec titleStrip = Control(ControlKind::PictureBox, "图片框1", "探址灵", 0, 0, 380, 32);
-  titleStrip.font = FontSpec{nullptr, 15};
+std::vector<ControlDesign> MakeControls() {
+  std::vector<ControlDesign> controls;
+  ControlDesign titleStrip = Control(ControlKind::PictureBox, "图片框1", "探址灵", 0, 0, 380, 32);
+  titleStrip.font = FontDesign{nullptr, 15};
   controls.push_back(titleStrip);
-  ControlSpec close = Control(ControlKind::Button, "按钮3", "X", 348, 0, 32, 32);
+  ControlDesign close = Control(ControlKind::Button, "按钮3", "X", 348, 0, 32, 32);
   close.parent = "图片框1";
-  close.font = FontSpec{"微软雅黑", 21};
+  close.font = FontDesign{"微软雅黑", 21};
   controls.push_back(close);
 
-  ControlSpec query = Control(ControlKind::EditBox, "编辑框1", "", 10, 38, 360, 30);
-  query.font = FontSpec{"新宋体", 16};
+  ControlDesign query = Control(ControlKind::EditBox, "编辑框1", "", 10, 38, 360, 30);
+  query.font = FontDesign{"新宋体", 16};
   controls.push_back(query);
-  ControlSpec hint = Label("透明标签1", 11, 68, 285, 20);
+  ControlDesign hint = Label("透明标签1", 11, 68, 285, 20);
   hint.text = "输入之后回车查询 顶部右键保存信息 版本1.10";
   // The design gives the hint no font of its own; at 14 pixels it would
   // not fit its 285 pixels on one line.
-  hint.font = FontSpec{nullptr, 12};
+  hint.font = FontDesign{nullptr, 12};
   controls.push_back(hint);
 
   controls.push_back(Label("注册商", 5, 90, 370, 20));
@@ -63,9 +63,9 @@ std::vector<ControlSpec> MakeControls() {
   controls.push_back(Label("更新日期", 5, 130, 180, 15));
   controls.push_back(Label("注册日期", 5, 153, 180, 15));
   controls.push_back(Label("到期日期", 4, 176, 380, 15));
-  ControlSpec more = Control(ControlKind::Button, "按钮1", "m\r\no\r\nr\r\ne", 364, 193, 15, 70);
+  ControlDesign more = Control(ControlKind::Button, "按钮1", "m\r\no\r\nr\r\ne", 364, 193, 15, 70);
   // Four lines in 70 pixels: the default button font would crowd them.
-  more.font = FontSpec{nullptr, 12};
+  more.font = FontDesign{nullptr, 12};
   controls.push_back(more);
   controls.push_back(Label("邮箱", 5, 199, 370, 15));
   controls.push_back(Label("电话", 5, 222, 370, 15));
@@ -78,11 +78,11 @@ std::vector<ControlSpec> MakeControls() {
   controls.push_back(Label("百度收录", 194, 396, 185, 15, kCountFont));
   controls.push_back(Label("终端", 5, 419, 371, 15, kCountFont));
 
-  ControlSpec prices = Control(ControlKind::ListView, "超级列表框1", "", 0, 545, 379, 0);
+  ControlDesign prices = Control(ControlKind::ListView, "超级列表框1", "", 0, 545, 379, 0);
   prices.columns = {{"价格", 85}, {"类型", 76}, {"交易时间", 135}, {"交易平台", 80}};
   controls.push_back(prices);
 
-  ControlSpec details = Control(ControlKind::ListView, "超级列表框2", "", 379, 0, 400, 444);
+  ControlDesign details = Control(ControlKind::ListView, "超级列表框2", "", 379, 0, 400, 444);
   details.columns = {{"权重-搜索引擎", 200}, {"来路IP", 200}};
   for (const char* caption : {"百度PC", "百度移动", "搜狗PC", "搜狗移动", "360PC", "360移动", "神马移动"}) {
     details.rows.push_back({caption});
@@ -101,29 +101,29 @@ std::vector<ControlSpec> MakeControls() {
 
 }  // namespace
 
-gui::FormSpec MainWindowFormSpec(HICON icon) {
-  gui::FormSpec spec;
-  spec.className = "TzlMainWindow";
-  spec.title = "探址灵";
-  spec.width = 379;
-  spec.height = 444;
-  spec.topmost = true;
-  spec.taskbarButton = true;
-  spec.centreOnScreen = true;
-  spec.dragByFreeArea = true;
-  spec.outline = true;
-  spec.background = RGB(246, 248, 251);
-  spec.icon = icon;
-  return spec;
+gui::FormDesign MainWindowFormDesign(HICON icon) {
+  gui::FormDesign design;
+  design.className = "TzlMainWindow";
+  design.title = "探址灵";
+  design.width = 379;
+  design.height = 444;
+  design.topmost = true;
+  design.taskbarButton = true;
+  design.centreOnScreen = true;
+  design.dragByFreeArea = true;
+  design.outline = true;
+  design.background = RGB(246, 248, 251);
+  design.icon = icon;
+  return design;
 }
 
-const std::vector<gui::ControlSpec>& MainWindowControls() {
-  static const std::vector<gui::ControlSpec> controls = MakeControls();
+const std::vector<gui::ControlDesign>& MainWindowControls() {
+  static const std::vector<gui::ControlDesign> controls = MakeControls();
   return controls;
 }
 
 int MainWindowControlId(const char* name) {
-  const std::vector<gui::ControlSpec>& controls = MainWindowControls();
+  const std::vector<gui::ControlDesign>& controls = MainWindowControls();
   for (size_t i = 0; i < controls.size(); ++i) {
     if (std::strcmp(controls[i].name, name) == 0) return gui::kFirstControlId + static_cast<int>(i);
   }

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "gui/control_spec.h"
+#include "gui/control_design.h"
 
 namespace tzl::app {
 
-gui::FormSpec MainWindowFormSpec(HICON icon);
-const std::vector<gui::ControlSpec>& MainWindowControls();
+gui::FormDesign MainWindowFormDesign(HICON icon);
+const std::vector<gui::ControlDesign>& MainWindowControls();
 
 // The control id the form gives a control of the table (the same in every
 // run: the table's order decides it), so other programs can find it.

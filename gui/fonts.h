@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-#include "gui/control_spec.h"
+#include "gui/control_design.h"
 
 namespace tzl::gui {
 
-// The font for a spec; nullptr when the spec asks for the control's default.
+// The font for a design; nullptr when the design asks for the control's default.
 // A missing face falls back to the system's mapping (a face with Chinese
 // glyphs in the project's Wine prefix).
-HFONT FontFor(const FontSpec& spec);
+HFONT FontFor(const FontDesign& design);
 
 }  // namespace tzl::gui

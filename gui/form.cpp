@@ -42,7 +42,7 @@ LRESULT CALLBACK EditBoxSubclass(HWND edit, UINT message, WPARAM wParam, LPARAM 
 
 Form::~Form() { Destroy(); }
 
-bool Form::Create(const FormSpec& spec, const std::vector<ControlSpec>& controls, HWND owner) {
+bool Form::Create(const FormDesign& design, const std::vector<ControlDesign>& controls, HWND owner) {
   if (window_) return false;
   static bool commonControlsReady = [] {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -53,46 +53,46 @@ bool Form::Create(const FormSpec& spec, const std::vector<ControlSpec>& controls
   }();
   (void)commonControlsReady;
 
-  spec_ = spec;
-  std::wstring className = Wide(spec.className);
+  design_ = design;
+  std::wstring className = Wide(design.className);
   RegisterWindowClass(className.c_str(), &Form::Procedure);
-  background_ = CreateSolidBrush(spec.background);
+  background_ = CreateSolidBrush(design.background);
 
   int left = 0, top = 0;
-  if (spec.centreOnScreen) {
+  if (design.centreOnScreen) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    left = work.left + (work.right - work.left - spec.width) / 2;
-    top = work.top + (work.bottom - work.top - spec.height) / 2;
+    left = work.left + (work.right - work.left - design.width) / 2;
+    top = work.top + (work.bottom - work.top - design.height) / 2;
   }
-  DWORD exStyle = spec.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
-  if (spec.topmost) exStyle |= WS_EX_TOPMOST;
+  DWORD exStyle = design.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+  if (design.topmost) exStyle |= WS_EX_TOPMOST;
   // WS_SYSMENU and WS_MINIMIZEBOX give the task-bar button its usual
   // behaviour; with WS_POPUP and no WS_CAPTION nothing of a frame shows.
   DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
-  window_ = CreateWindowExW(exStyle, className.c_str(), Wide(spec.title).c_str(), style, left, top, spec.width,
-                            spec.height, owner, nullptr, GetModuleHandleW(nullptr), this);
+  window_ = CreateWindowExW(exStyle, className.c_str(), Wide(design.title).c_str(), style, left, top, design.width,
+                            design.height, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return false;
   thread_ = GetCurrentThreadId();
-  if (spec.icon) {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(spec.icon));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(spec.icon));
+  if (design.icon) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design.icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(design.icon));
   }
   int id = kFirstControlId;
-  for (const ControlSpec& control : controls) CreateControl(control, id++);
+  for (const ControlDesign& control : controls) CreateControl(control, id++);
   return true;
 }
 
-void Form::CreateControl(const ControlSpec& spec, int id) {
+void Form::CreateControl(const ControlDesign& design, int id) {
   HWND parent = window_;
-  if (spec.parent) {
-    HWND holder = Control(spec.parent);
+  if (design.parent) {
+    HWND holder = Control(design.parent);
     if (holder) parent = holder;
   }
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design.visible ? WS_VISIBLE : 0);
   DWORD exStyle = 0;
   const wchar_t* windowClass = kTransparentLabelClass;
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::EditBox:
       windowClass = L"EDIT";
       style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
@@ -101,7 +101,7 @@ void Form::CreateControl(const ControlSpec& spec, int id) {
     case ControlKind::Button:
       windowClass = L"BUTTON";
       style |= WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
-      if (spec.text.find("\r\n") != Text::npos) style |= BS_MULTILINE;
+      if (design.text.find("\r\n") != Text::npos) style |= BS_MULTILINE;
       break;
     case ControlKind::TransparentLabel:
       windowClass = kTransparentLabelClass;
@@ -120,20 +120,20 @@ void Form::CreateControl(const ControlSpec& spec, int id) {
       style &= ~WS_VISIBLE;
       break;
   }
-  HWND control = CreateWindowExW(exStyle, windowClass, Wide(spec.text).c_str(), style, spec.left, spec.top,
-                                 spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  HWND control = CreateWindowExW(exStyle, windowClass, Wide(design.text).c_str(), style, design.left, design.top,
+                                 design.width, design.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleW(nullptr), nullptr);
   if (!control) return;
-  controls_[spec.name] = control;
-  namesById_[id] = spec.name;
-  HFONT font = FontFor(spec.font);
+  controls_[design.name] = control;
+  namesById_[id] = design.name;
+  HFONT font = FontFor(design.font);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  if (spec.kind == ControlKind::EditBox) SetWindowSubclass(control, EditBoxSubclass, 1, 0);
-  if (spec.kind == ControlKind::ListView) {
+  if (design.kind == ControlKind::EditBox) SetWindowSubclass(control, EditBoxSubclass, 1, 0);
+  if (design.kind == ControlKind::ListView) {
     SendMessageW(control, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
-    AddListColumns(control, spec.columns);
-    for (const std::vector<Text>& cells : spec.rows) {
+    AddListColumns(control, design.columns);
+    for (const std::vector<Text>& cells : design.rows) {
       int row = AppendListRow(control);
       for (size_t column = 0; column < cells.size(); ++column) {
         SetListCellText(control, row, static_cast<int>(column), cells[column]);
@@ -141,7 +141,7 @@ void Form::CreateControl(const ControlSpec& spec, int id) {
     }
   }
   // Buttons stay above the lists and labels they overlap.
-  if (spec.kind == ControlKind::Button) SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (design.kind == ControlKind::Button) SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void Form::Show() {
@@ -231,7 +231,7 @@ void Form::RunOnGuiThread(const std::function<void()>& work) const {
 }
 
 void Form::StartDrag() {
-  if (!spec_.dragByFreeArea) return;
+  if (!design_.dragByFreeArea) return;
   ReleaseCapture();
   SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
@@ -312,8 +312,8 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       GetClientRect(window_, &client);
       HDC target = reinterpret_cast<HDC>(wParam);
       FillRect(target, &client, background_);
-      if (spec_.outline) {
-        HBRUSH line = CreateSolidBrush(spec_.outlineColour);
+      if (design_.outline) {
+        HBRUSH line = CreateSolidBrush(design_.outlineColour);
         FrameRect(target, &client, line);
         DeleteObject(line);
       }

@@ -1,4 +1,4 @@
-// A form: a borderless top-level window built from a FormSpec and a table
+// A form: a borderless top-level window built from a FormDesign and a table
 // of named controls, each a real child window at its design position. The
 // form routes its controls' events and its own messages to handlers, runs
 // work on its GUI thread for other threads, and owns its timers.
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "gui/control_events.h"
-#include "gui/control_spec.h"
+#include "gui/control_design.h"
 
 namespace tzl::gui {
 
@@ -33,7 +33,7 @@ class Form {
 
   // Creates the window (hidden) and its controls. `owner` makes the form an
   // owned window (no task-bar button of its own).
-  bool Create(const FormSpec& spec, const std::vector<ControlSpec>& controls, HWND owner = nullptr);
+  bool Create(const FormDesign& design, const std::vector<ControlDesign>& controls, HWND owner = nullptr);
   void Show();
   void Destroy();
   bool IsOpen() const { return window_ != nullptr; }
@@ -61,13 +61,13 @@ class Form {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControl(const ControlSpec& spec, int id);
+  void CreateControl(const ControlDesign& design, int id);
   void DispatchControlEvent(int id, ControlEvent event, LPARAM data);
   void StartDrag();
 
   HWND window_ = nullptr;
   DWORD thread_ = 0;
-  FormSpec spec_{};
+  FormDesign design_{};
   HBRUSH background_ = nullptr;
   std::map<std::string, HWND> controls_;
   std::map<int, std::string> namesById_;

@@ -8,14 +8,14 @@
 
 namespace tzl::gui {
 
-void AddListColumns(HWND list, const std::vector<ColumnSpec>& columns) {
+void AddListColumns(HWND list, const std::vector<ColumnDesign>& columns) {
   int index = 0;
-  for (const ColumnSpec& spec : columns) {
-    std::wstring title = Wide(spec.title);
+  for (const ColumnDesign& design : columns) {
+    std::wstring title = Wide(design.title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = spec.width;
+    column.cx = design.width;
     column.pszText = title.data();
     column.iSubItem = index;
     SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-#include "gui/control_spec.h"
+#include "gui/control_design.h"
 
 namespace tzl::gui {
 
-void AddListColumns(HWND list, const std::vector<ColumnSpec>& columns);
+void AddListColumns(HWND list, const std::vector<ColumnDesign>& columns);
 int AppendListRow(HWND list);
 int ListRowCount(HWND list);
 void DeleteAllListRows(HWND list);

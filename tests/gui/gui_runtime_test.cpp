@@ -25,32 +25,32 @@
 namespace tzl::gui {
 namespace {
 
-FormSpec TestForm() {
-  FormSpec spec;
-  spec.className = "TzlTestForm";
-  spec.title = "测试窗口";
-  spec.width = 300;
-  spec.height = 200;
-  return spec;
+FormDesign TestForm() {
+  FormDesign design;
+  design.className = "TzlTestForm";
+  design.title = "测试窗口";
+  design.width = 300;
+  design.height = 200;
+  return design;
 }
 
-std::vector<ControlSpec> TestControls() {
-  ControlSpec strip = MakeControl(ControlKind::PictureBox, "图片框");
+std::vector<ControlDesign> TestControls() {
+  ControlDesign strip = MakeControl(ControlKind::PictureBox, "图片框");
   strip.width = 300;
   strip.height = 30;
-  ControlSpec inner = MakeControl(ControlKind::Button, "里面的按钮");
+  ControlDesign inner = MakeControl(ControlKind::Button, "里面的按钮");
   inner.parent = "图片框";
   inner.text = "X";
   inner.left = 270;
   inner.width = 30;
   inner.height = 30;
-  ControlSpec label = MakeControl(ControlKind::TransparentLabel, "标签");
+  ControlDesign label = MakeControl(ControlKind::TransparentLabel, "标签");
   label.text = "中文标签";
   label.left = 10;
   label.top = 40;
   label.width = 200;
   label.height = 20;
-  ControlSpec list = MakeControl(ControlKind::ListView, "列表");
+  ControlDesign list = MakeControl(ControlKind::ListView, "列表");
   list.top = 70;
   list.width = 300;
   list.height = 100;
@@ -88,9 +88,9 @@ TEST(GuiForm, WorkFromOtherThreadsRunsOnTheGuiThreadEvenInAModalLoop) {
   Form owner;
   ASSERT_TRUE(owner.Create(TestForm(), TestControls()));
   Form dialog;
-  FormSpec dialogSpec = TestForm();
-  dialogSpec.className = "TzlTestDialog";
-  ASSERT_TRUE(dialog.Create(dialogSpec, {}, owner.Handle()));
+  FormDesign dialogDesign = TestForm();
+  dialogDesign.className = "TzlTestDialog";
+  ASSERT_TRUE(dialog.Create(dialogDesign, {}, owner.Handle()));
 
   DWORD guiThread = GetCurrentThreadId();
   std::atomic<int> ranOnGui{0};

@@ -21,29 +21,29 @@ enum class ControlKind {
   Canvas,            // an off-screen drawing surface, never shown
 };
 
-struct FontSpec {
+struct FontDesign {
   const char* face = nullptr;  // code-page-936 face name; nullptr: the system's default face
   int pixelHeight = 0;         // 0: the control's default font
 };
 
-struct ColumnSpec {
+struct ColumnDesign {
   const char* title;
   int width;
 };
 
-struct ControlSpec {
+struct ControlDesign {
   ControlKind kind = ControlKind::TransparentLabel;
   const char* name = "";         // code-page-936 control name, unique within the form
   const char* parent = nullptr;  // name of a picture box holding this control; nullptr: the form
   Text text;
   int left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
-  FontSpec font;
-  std::vector<ColumnSpec> columns;         // list views only
+  FontDesign font;
+  std::vector<ColumnDesign> columns;         // list views only
   std::vector<std::vector<Text>> rows;     // list views only: rows present from design on
 };
 
-struct FormSpec {
+struct FormDesign {
   const char* className;  // window class registered for this form
   Text title;
   int width = 0, height = 0;
@@ -58,11 +58,11 @@ struct FormSpec {
   HICON icon = nullptr;
 };
 
-inline ControlSpec MakeControl(ControlKind kind, const char* name) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.name = name;
-  return spec;
+inline ControlDesign MakeControl(ControlKind kind, const char* name) {
+  ControlDesign design;
+  design.kind = kind;
+  design.name = name;
+  return design;
 }
 
 }  // namespace tzl::gui
