@@ -72,6 +72,17 @@ Text TextUpToNul(const std::string& bytes) {
   return nul == std::string::npos ? bytes : bytes.substr(0, nul);
 }
 
+std::vector<Text> SplitAtByte(const Text& text, char separator) {
+  std::vector<Text> pieces;
+  size_t start = 0;
+  for (;;) {
+    size_t at = text.find(separator, start);
+    pieces.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+    if (at == std::string::npos) return pieces;
+    start = at + 1;
+  }
+}
+
 bool EqualsIgnoringAsciiCase(const Text& a, const Text& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {

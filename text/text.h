@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tzl {
 
@@ -39,6 +40,11 @@ inline size_t ByteLength(const Text& text) { return text.size(); }
 
 // The bytes up to the first zero byte: what a NUL-terminated text holds.
 Text TextUpToNul(const std::string& bytes);
+
+// The pieces between every occurrence of an ASCII separator byte, the one
+// after the last separator too ("a," gives "a" and ""). For ASCII lists
+// such as routing entries; header and cookie texts have rules of their own.
+std::vector<Text> SplitAtByte(const Text& text, char separator);
 
 // Equal byte for byte, ASCII letters compared without case.
 bool EqualsIgnoringAsciiCase(const Text& a, const Text& b);

@@ -8,17 +8,6 @@ namespace tzl {
 
 namespace {
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (;;) {
-    size_t at = text.find(separator, start);
-    parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) return parts;
-    start = at + 1;
-  }
-}
-
 // A port field: empty is 0 (any), otherwise 1..65535; -1 when malformed.
 int ParsePort(const std::string& text, bool allowEmpty) {
   if (text.empty()) return allowEmpty ? 0 : -1;
@@ -64,7 +53,7 @@ bool ParseEntry(const std::string& text, ConnectToEntry* entry) {
 
 std::vector<ConnectToEntry> ParseConnectTo(const std::string& value) {
   std::vector<ConnectToEntry> entries;
-  for (const std::string& part : Split(value, ',')) {
+  for (const std::string& part : SplitAtByte(value, ',')) {
     ConnectToEntry entry;
     if (ParseEntry(part, &entry)) entries.push_back(entry);
   }

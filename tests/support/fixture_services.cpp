@@ -44,21 +44,10 @@ std::string PercentDecode(const std::string& text) {
   return out;
 }
 
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (;;) {
-    size_t at = text.find(separator, start);
-    parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) return parts;
-    start = at + 1;
-  }
-}
-
 // One record per line: scheme host method target request-line body, then
 // name:value per header, every field percent-encoded.
 bool ParseRecord(const std::string& line, RecordedRequest* record) {
-  std::vector<std::string> fields = SplitAt(line, ' ');
+  std::vector<std::string> fields = SplitAtByte(line, ' ');
   if (fields.size() < 6) return false;
   record->scheme = PercentDecode(fields[0]);
   record->host = PercentDecode(fields[1]);
@@ -126,7 +115,7 @@ std::vector<RecordedRequest> FixtureServices::AllRequests() {
     ADD_FAILURE() << "the fixture server on port " << httpPort_ << " did not list its requests";
     return records;
   }
-  for (const std::string& line : SplitAt(listing, '\n')) {
+  for (const std::string& line : SplitAtByte(listing, '\n')) {
     RecordedRequest record;
     if (!line.empty() && ParseRecord(line, &record)) records.push_back(record);
   }

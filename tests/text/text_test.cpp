@@ -90,6 +90,12 @@ TEST(TrimBlanks, AsciiAndIdeographic) {
   EXPECT_EQ(TrimBlanks("   "), "");
 }
 
+TEST(SplitAtByte, KeepsEveryPiece) {
+  EXPECT_EQ(SplitAtByte("a,,b", ','), (std::vector<Text>{"a", "", "b"}));
+  EXPECT_EQ(SplitAtByte("a,", ','), (std::vector<Text>{"a", ""}));
+  EXPECT_EQ(SplitAtByte("", ','), (std::vector<Text>{""}));
+}
+
 TEST(TextUpToNul, StopsAtTheFirstZeroByte) {
   EXPECT_EQ(TextUpToNul(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(TextUpToNul("abc"), "abc");
